@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 the Velmora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/printing.h"
+
+#include <QDir>
+#include <QLoggingCategory>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+Q_LOGGING_CATEGORY(lcPrinting, "velmora.printing")
+
+namespace velmora {
+
+namespace {
+constexpr double kTwipsPerInch = 1440.0;
+}
+
+std::unique_ptr<QPrinter> makeProgramPrinter()
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setDocName(QStringLiteral("Velmora"));
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(QDir(documents).filePath(QStringLiteral("Velmora-grilles.pdf")));
+    }
+    return printer;
+}
+
+bool runPrinterDialog(QPrinter& printer, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool printPageInTwips(QPrinter& printer, const QSize& sizeInTwips, const std::function<void(QPainter&)>& draw)
+{
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        qCWarning(lcPrinting) << "could not start printing on" << printer.printerName() << printer.outputFileName();
+        return false;
+    }
+    // One page, at the sheet's designed size, from the top-left of the
+    // printable area.
+    const double scale = printer.resolution() / kTwipsPerInch;
+    painter.scale(scale, scale);
+    painter.setClipRect(QRect(QPoint(), sizeInTwips));
+    draw(painter);
+    if (!painter.end()) {
+        qCWarning(lcPrinting) << "printing failed on" << printer.printerName() << printer.outputFileName();
+        return false;
+    }
+    return true;
+}
+
+} // namespace velmora

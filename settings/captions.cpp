@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 the Velmora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/captions.h"
+
+#include <QLoggingCategory>
+#include <QStringList>
+
+#include <array>
+#include <cstring>
+
+Q_LOGGING_CATEGORY(lcCaptions, "velmora.captions")
+
+namespace velmora {
+
+namespace {
+
+struct CaptionRow {
+    const char* key;
+    const char* french;
+    const char* english;
+};
+
+// The ampersand marks the access key. French says "&Options", English the
+// singular "&Option".
+constexpr std::array<CaptionRow, 28> kCaptions = {{
+    {"fichier", "&Fichier", "&Files"},
+    {"Newgame", "&Nouvelle Partie", "&New Game"},
+    {"print2", "&Imprimer", "&Print"},
+    {"propimpri", "&Propriété Imprimante", "&Configuration"},
+    {"Exit1", "&Quitter", "&Quit"},
+    {"option1", "&Options", "&Option"},
+    {"tp", "&Type de Partie", "&Game Type"},
+    {"co", "&Contre Ordinateur", "&Computer"},
+    {"facile", "&Facile", "&Easy"},
+    {"Normal", "&Normal", "&Medium"},
+    {"Impo", "&Impossible", "&Hard"},
+    {"joueur", "&2 Joueur", "&2 Players"},
+    {"langue", "&Langue", "&Language"},
+    {"franc", "&Français", "&French"},
+    {"angl", "&Anglais", "&English"},
+    {"Aide", "&Aide", "&Help"},
+    {"apropos", "A &propos", "&About"},
+    {"Apropos.title", "A propos", "About"},
+    {"Printer1.title", "Imprimer", "Print"},
+    {"Printer1.Label1", "Impression de grille pour jouer au Velmora (par 15)",
+        "Impression of grid to play Velmora (by 15)"},
+    {"Printer1.Command2", "&Annuler", "&Cancel"},
+    {"Printer1.Command1", "&Imprimer", "&Print"},
+    {"Panel.twoPlayers", "2 Joueur", "2 Players"},
+    {"Panel.playerOne", "Joueur : 1", "Player : 1"},
+    {"Panel.playerTwo", "Joueur : 2", "Player : 2"},
+    {"Level.F", "Facile", "Easy"},
+    {"Level.I", "Impossible", "Hard"},
+    {"Level.N", "Normal", "Medium"},
+}};
+
+} // namespace
+
+std::optional<Language> languageFromCode(const QString& lan)
+{
+    if (lan == QLatin1String("F"))
+        return Language::French;
+    if (lan == QLatin1String("A"))
+        return Language::English;
+    return std::nullopt;
+}
+
+QString caption(const char* key, Language language)
+{
+    for (const CaptionRow& row : kCaptions) {
+        if (std::strcmp(row.key, key) == 0)
+            return QString::fromUtf8(language == Language::French ? row.french : row.english);
+    }
+    qCWarning(lcCaptions) << "no caption for" << key;
+    return {};
+}
+
+const QStringList& captionedMenuItems()
+{
+    static const QStringList items = {
+        QStringLiteral("fichier"),
+        QStringLiteral("Newgame"),
+        QStringLiteral("print2"),
+        QStringLiteral("propimpri"),
+        QStringLiteral("Exit1"),
+        QStringLiteral("option1"),
+        QStringLiteral("tp"),
+        QStringLiteral("co"),
+        QStringLiteral("facile"),
+        QStringLiteral("Normal"),
+        QStringLiteral("Impo"),
+        QStringLiteral("joueur"),
+        QStringLiteral("langue"),
+        QStringLiteral("franc"),
+        QStringLiteral("angl"),
+        QStringLiteral("Aide"),
+        QStringLiteral("apropos"),
+    };
+    return items;
+}
+
+} // namespace velmora

@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 the Velmora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What the window tests share: answering modal boxes, scripted dice and a
+// program whose settings file lives in a folder of the test's own.
+
+#include "game/random_source.h"
+#include "platform/clock.h"
+#include "windows/program.h"
+
+#include <QMessageBox>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <memory>
+
+namespace velmora::testing {
+
+// One message box as the user saw it.
+struct SeenBox {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttonCount = 0;
+};
+
+// Answers every message box that opens with OK, recording what it showed.
+// Stays armed until destroyed, so nested and repeated boxes never hang.
+class MessageBoxAnswerer {
+public:
+    MessageBoxAnswerer();
+    ~MessageBoxAnswerer();
+    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+
+    const QList<SeenBox>& seen() const { return seen_; }
+    void clear() { seen_.clear(); }
+
+private:
+    QList<SeenBox> seen_;
+    QObject* watcher_;
+};
+
+// Dice that fall as the test says: cell numbers, drawn in turn; when the
+// script runs out, the draws go round the cells 1 to 9.
+class ScriptedRandom final : public RandomSource {
+public:
+    void script(std::initializer_list<int> cells) { cells_.assign(cells); }
+    void reseed() override { ++reseeds_; }
+    double next() override;
+    int reseeds() const { return reseeds_; }
+
+private:
+    std::deque<int> cells_;
+    int roundRobin_ = 0;
+    int reseeds_ = 0;
+};
+
+// A clock that only moves when the test says so.
+class ManualClock final : public Clock {
+public:
+    QDateTime now() const override { return now_; }
+    void advanceSeconds(int seconds) { now_ = now_.addSecs(seconds); }
+
+private:
+    QDateTime now_ = QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0));
+};
+
+// A program with a settings folder of its own, as a fresh user account.
+class TestProgram {
+public:
+    TestProgram();
+    ~TestProgram();
+
+    Program& program() { return *program_; }
+    ScriptedRandom& random() { return random_; }
+    ManualClock& clock() { return clock_; }
+    QString settingsPath() const;
+    QByteArray settingsBytes() const;
+    void writeSettings(const QByteArray& bytes) const;
+
+private:
+    QTemporaryDir configHome_;
+    ScriptedRandom random_;
+    ManualClock clock_;
+    std::unique_ptr<Program> program_;
+};
+
+// Shows a window and makes it active, so its shortcuts fire.
+bool activate(QWidget& window);
+
+// The mark texts of the nine cells, "10" to "9" when empty.
+QStringList marks(QObject& board);
+
+} // namespace velmora::testing

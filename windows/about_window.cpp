@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 the Velmora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/about_window.h"
+
+#include "platform/twips.h"
+#include "windows/build_config.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace velmora {
+
+namespace {
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& place)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(place);
+    label->setAccessibleName(text);
+    return label;
+}
+
+} // namespace
+
+AboutWindow::AboutWindow()
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Apropos²"));
+    setWindowTitle(QStringLiteral("A propos"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const QIcon icon(QStringLiteral(":/images/about.ico"));
+    setWindowIcon(icon);
+    setFixedSize(twipsToPixels(3135), twipsToPixels(1530));
+
+    QLabel* maker = addLabel(this, "Label3", QStringLiteral("Tolm Games"), twipsRect(720, 120, 2295, 255));
+    maker->setAlignment(Qt::AlignCenter);
+    QFont bold = maker->font();
+    bold.setPointSize(12);
+    bold.setBold(true);
+    maker->setFont(bold);
+    addLabel(this, "Label1", QString::fromUtf8(build::kPublisherNotice), twipsRect(960, 480, 1935, 225));
+    addLabel(this, "Label2", QStringLiteral("Version 1.00"), twipsRect(1320, 720, 1455, 225));
+    QLabel* image = addLabel(this, "Image", QString(), twipsRect(120, 480, 480, 480));
+    image->setPixmap(icon.pixmap(32, 32));
+    image->setAccessibleName(QStringLiteral("Velmora"));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("btnOK"));
+    ok->setGeometry(twipsRect(1320, 1080, 1095, 375));
+    ok->setDefault(true);
+    ok->setFocus();
+    connect(ok, &QPushButton::clicked, this, &AboutWindow::btnOK_Click);
+}
+
+void AboutWindow::applyLanguage(Language language)
+{
+    setWindowTitle(caption("Apropos.title", language));
+}
+
+void AboutWindow::btnOK_Click()
+{
+    hide();
+}
+
+} // namespace velmora

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 the Velmora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/print_window.h"
+
+#include "platform/printing.h"
+#include "platform/twips.h"
+#include "windows/grid_sheet.h"
+#include "windows/program.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace velmora {
+
+PrintWindow::PrintWindow(Program& program)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , program_(program)
+{
+    setObjectName(QStringLiteral("Printer1"));
+    setWindowTitle(QStringLiteral("Imprimer"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twipsToPixels(3750), twipsToPixels(1170));
+
+    auto* label = new QLabel(QStringLiteral("Impression de grille pour jouer au Velmora (par 15) "), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setGeometry(twipsRect(120, 120, 3495, 495));
+    label->setWordWrap(true);
+
+    // The print button comes first in the tab order and has the focus.
+    auto* print = new QPushButton(QStringLiteral("&Imprimer"), this);
+    print->setObjectName(QStringLiteral("Command1"));
+    print->setGeometry(twipsRect(1988, 720, 1095, 375));
+    auto* cancel = new QPushButton(QStringLiteral("&Annuler"), this);
+    cancel->setObjectName(QStringLiteral("Command2"));
+    cancel->setGeometry(twipsRect(668, 720, 1095, 375));
+    print->setDefault(true);
+    print->setFocus();
+    connect(print, &QPushButton::clicked, this, &PrintWindow::Command1_Click);
+    connect(cancel, &QPushButton::clicked, this, &PrintWindow::Command2_Click);
+}
+
+void PrintWindow::applyLanguage(Language language)
+{
+    setWindowTitle(caption("Printer1.title", language));
+    findChild<QLabel*>(QStringLiteral("Label1"))->setText(caption("Printer1.Label1", language));
+    findChild<QPushButton*>(QStringLiteral("Command2"))->setText(caption("Printer1.Command2", language));
+    findChild<QPushButton*>(QStringLiteral("Command1"))->setText(caption("Printer1.Command1", language));
+}
+
+void PrintWindow::Command1_Click()
+{
+    // Cancelling the printer dialog cancels the print; the window closes
+    // either way.
+    if (runPrinterDialog(program_.printer(), this)) {
+        program_.printgrille();
+        printPageInTwips(program_.printer(), GridSheet::sizeInTwips(), &GridSheet::paintInTwips);
+    }
+    close();
+}
+
+void PrintWindow::Command2_Click()
+{
+    close();
+}
+
+} // namespace velmora

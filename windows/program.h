@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 the Velmora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "game/opponent_fields.h"
+#include "settings/captions.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class QPrinter;
+
+namespace velmora {
+
+class AboutWindow;
+class Clock;
+class ComputerWindow;
+class GridSheet;
+class PrintWindow;
+class RandomSource;
+class TwoPlayerWindow;
+class WelcomeWindow;
+
+// The program's six windows, each a single instance, created the first time
+// it is needed and never shown by being created. The commands that reach
+// across windows (game types, languages, the settings file, printing, the
+// Help menu) live here.
+class Program final : public QObject {
+    Q_OBJECT
+
+public:
+    Program(RandomSource& random, Clock& clock);
+    ~Program() override;
+
+    TwoPlayerWindow& velmora();
+    ComputerWindow& velmoraco();
+    WelcomeWindow& acceuil();
+    AboutWindow& apropos();
+    PrintWindow& printer1();
+    GridSheet& printgrille();
+    bool hasVelmoraco() const { return !velmoraco_.isNull(); }
+    bool hasAcceuil() const { return !acceuil_.isNull(); }
+    bool hasApropos() const { return !apropos_.isNull(); }
+    bool hasPrinter1() const { return !printer1_.isNull(); }
+
+    // The printer the printer-setup command chooses and the next print uses.
+    QPrinter& printer();
+
+    // Opens the welcome window; it hands over to the game by itself.
+    void start();
+    // Reads the settings, applies the language and opens the saved game type.
+    void continueStartUp();
+
+    void chooseLevel(Level level);
+    void chooseTwoPlayers();
+
+    QString lan();
+    void saveSettings();
+    // Language check marks of both board windows.
+    void applyLanguageMarks(Language language);
+    // Titles and texts of the About and print windows, when they exist.
+    void applyLanguageToAuxiliaryWindows(Language language);
+
+    void showAbout();
+    void showPrintWindow();
+    void printerSetup();
+    void openProgramPage();
+    void openSiblingPage();
+    void openAuthorPage();
+
+    // Ends the program at once: every window goes, nothing is saved.
+    void end();
+    bool hasEnded() const { return ended_; }
+
+Q_SIGNALS:
+    void ended();
+
+private:
+    RandomSource& random_;
+    Clock& clock_;
+    QPointer<TwoPlayerWindow> velmora_;
+    QPointer<ComputerWindow> velmoraco_;
+    QPointer<WelcomeWindow> acceuil_;
+    QPointer<AboutWindow> apropos_;
+    QPointer<PrintWindow> printer1_;
+    QPointer<GridSheet> printgrille_;
+    std::unique_ptr<QPrinter> printer_;
+    bool ended_ = false;
+};
+
+} // namespace velmora

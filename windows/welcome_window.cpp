@@ -1,0 +1,165 @@
+// SPDX-FileCopyrightText: 2026 the Velmora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/welcome_window.h"
+
+#include "platform/clock.h"
+#include "platform/twips.h"
+#include "windows/build_config.h"
+#include "windows/program.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+namespace velmora {
+
+namespace {
+
+QLabel* addLabel(QWidget* parent, const char* name, const QRect& place, double pointSize, bool bold)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(place);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+QLabel* addLogo(QWidget* parent, const char* name, const QRect& place, const QString& picture)
+{
+    auto* logo = new QLabel(parent);
+    logo->setObjectName(QLatin1String(name));
+    logo->setGeometry(place);
+    logo->setPixmap(QPixmap(picture));
+    logo->setScaledContents(true);
+    return logo;
+}
+
+// Elapsed time as "h:mm:ss": hours without a leading zero.
+QString elapsedText(qint64 seconds)
+{
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+WelcomeWindow::WelcomeWindow(Program& program, const Clock& clock)
+    : QDialog(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , program_(program)
+    , clock_(clock)
+{
+    setObjectName(QStringLiteral("Acceuil"));
+    setWindowTitle(QString());
+    setFixedSize(twipsToPixels(6090), twipsToPixels(3930));
+    buildControls();
+    if (const QScreen* display = QGuiApplication::primaryScreen())
+        move(display->availableGeometry().center() - rect().center());
+
+    // Form_Load
+    startTime_ = clock_.now();
+    findChild<QLabel*>(QStringLiteral("lblVersion"))
+        ->setText(QStringLiteral("Version %1.%2.%3")
+                      .arg(build::kVersionMajor)
+                      .arg(build::kVersionMinor)
+                      .arg(build::kVersionPatch));
+    findChild<QLabel*>(QStringLiteral("lblProductName"))->setText(QStringLiteral("Velmora"));
+    fitLabelsToTexts();
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(1000);
+    connect(timer1_, &QTimer::timeout, this, &WelcomeWindow::Timer1_Timer);
+    timer1_->start();
+}
+
+void WelcomeWindow::buildControls()
+{
+    frame1_ = new QFrame(this);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    frame1_->setFrameShape(QFrame::Box);
+    frame1_->setGeometry(twipsRect(150, 60, 5865, 3795));
+    frame1_->installEventFilter(this);
+
+    addLogo(frame1_, "imgLogo0", twipsRect(840, 1440, 1335, 1425), QStringLiteral(":/images/cross.jpg"));
+    addLogo(frame1_, "imgLogo1", twipsRect(240, 720, 1335, 1425), QStringLiteral(":/images/nought.jpg"));
+    QLabel* product = addLabel(frame1_, "lblProductName", twipsRect(2880, 960, 2430, 765), 32.25, true);
+    product->setText(QStringLiteral("Produit"));
+    QLabel* version = addLabel(frame1_, "lblVersion", twipsRect(4560, 2700, 885, 285), 12, true);
+    version->setText(QStringLiteral("Version"));
+    version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLabel* notice = addLabel(frame1_, "lblCopyright", twipsRect(2760, 3060, 2895, 255), 8.25, false);
+    notice->setText(QString::fromUtf8(build::kPublisherNotice));
+    addLabel(frame1_, "Label2", twipsRect(3480, 1680, 975, 255), 8.25, false);
+    elapsed_ = addLabel(frame1_, "Label1", twipsRect(720, 240, 855, 375), 9.75, true);
+    elapsed_->setText(QStringLiteral("00:00:00"));
+    elapsed_->setAlignment(Qt::AlignCenter);
+    elapsed_->hide();
+}
+
+void WelcomeWindow::fitLabelsToTexts()
+{
+    // The title and the version size themselves to their texts; the version
+    // keeps its right edge, and neither may leave the frame.
+    auto* product = findChild<QLabel*>(QStringLiteral("lblProductName"));
+    auto* version = findChild<QLabel*>(QStringLiteral("lblVersion"));
+    const int versionRight = version->geometry().right();
+    for (QLabel* label : {product, version})
+        label->adjustSize();
+    version->move(versionRight - version->width() + 1, version->y());
+    const int frameRight = frame1_->contentsRect().right();
+    if (product->geometry().right() > frameRight)
+        product->move(frameRight - product->width(), product->y());
+}
+
+void WelcomeWindow::Timer1_Timer()
+{
+    const qint64 seconds = startTime_.secsTo(clock_.now());
+    elapsed_->setText(elapsedText(seconds));
+    // A late first tick on a busy machine must not strand the user here:
+    // hand over at the first tick one second or more after loading.
+    if (seconds >= 1)
+        Frame1_Click();
+}
+
+void WelcomeWindow::Frame1_Click()
+{
+    if (handedOver_)
+        return;
+    handedOver_ = true;
+    timer1_->stop();
+    program_.continueStartUp();
+    close();
+    deleteLater();
+}
+
+void WelcomeWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Form_KeyPress: any key that types a character hands over.
+    if (!event->text().isEmpty()) {
+        Frame1_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool WelcomeWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Only the frame's own area counts; a click on a picture or a label
+    // inside it does nothing.
+    if (watched == frame1_ && event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
+        && frame1_->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()) == nullptr)
+        Frame1_Click();
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace velmora
