@@ -22,7 +22,7 @@ struct CaptionRow {
 
 // The ampersand marks the access key. French says "&Options", English the
 // singular "&Option".
-constexpr std::array<CaptionRow, 28> kCaptions = {{
+constexpr std::array<CaptionRow, 40> kCaptions = {{
     {"fichier", "&Fichier", "&Files"},
     {"Newgame", "&Nouvelle Partie", "&New Game"},
     {"print2", "&Imprimer", "&Print"},
@@ -52,6 +52,19 @@ constexpr std::array<CaptionRow, 28> kCaptions = {{
     {"Level.F", "Facile", "Easy"},
     {"Level.I", "Impossible", "Hard"},
     {"Level.N", "Normal", "Medium"},
+    // What a screen reader says of a cell: where it is, then what it holds.
+    {"Cell.1", "haut gauche", "top left"},
+    {"Cell.2", "haut milieu", "top middle"},
+    {"Cell.3", "haut droite", "top right"},
+    {"Cell.4", "milieu gauche", "middle left"},
+    {"Cell.5", "centre", "centre"},
+    {"Cell.6", "milieu droite", "middle right"},
+    {"Cell.7", "bas gauche", "bottom left"},
+    {"Cell.8", "bas milieu", "bottom middle"},
+    {"Cell.9", "bas droite", "bottom right"},
+    {"Mark.none", "vide", "empty"},
+    {"Mark.cross", "croix", "cross"},
+    {"Mark.nought", "rond", "nought"},
 }};
 
 } // namespace

@@ -96,6 +96,7 @@ void BoardWindow::buildCells(QWidget* board)
         image->hide();
         buttons_.at(static_cast<std::size_t>(cell - 1)) = button;
         images_.at(static_cast<std::size_t>(cell - 1)) = image;
+        describeCell(cell, Mark::None);
     }
     const std::array<void (BoardWindow::*)(), kCellCount> handlers = {
         &BoardWindow::Hg_Click,
@@ -189,6 +190,7 @@ void BoardWindow::showMark(int cell, Mark mark)
     buttons_.at(i)->hide();
     images_.at(i)->setPixmap((mark == Mark::Cross ? croix_ : rond_)->pixmap());
     images_.at(i)->show();
+    describeCell(cell, mark);
 }
 
 void BoardWindow::clearBoard()
@@ -199,6 +201,17 @@ void BoardWindow::clearBoard()
         image->hide();
     for (QPushButton* button : buttons_)
         button->show();
+    for (int cell = 1; cell <= kCellCount; ++cell)
+        describeCell(cell, Mark::None);
+}
+
+void BoardWindow::describeCell(int cell, Mark mark)
+{
+    const char* content = mark == Mark::Cross ? "Mark.cross" : mark == Mark::Nought ? "Mark.nought" : "Mark.none";
+    const QString name = caption(QStringLiteral("Cell.%1").arg(cell).toLatin1().constData(), language_)
+        + QStringLiteral(", ") + caption(content, language_);
+    buttons_.at(static_cast<std::size_t>(cell - 1))->setAccessibleName(name);
+    images_.at(static_cast<std::size_t>(cell - 1))->setAccessibleName(name);
 }
 
 void BoardWindow::lang()
@@ -211,6 +224,9 @@ void BoardWindow::lang()
         menuItem(item.toLatin1().constData())->setText(caption(item.toLatin1().constData(), *language));
     program_.applyLanguageToAuxiliaryWindows(*language);
     applyStatusTexts(*language);
+    language_ = *language;
+    for (int cell = 1; cell <= kCellCount; ++cell)
+        describeCell(cell, board().mark(cell));
 }
 
 void BoardWindow::setMarkText(int cell, const QString& text)

@@ -123,6 +123,8 @@ protected:
 
 private:
     void buildCells(QWidget* board);
+    // Gives the cell's button and image a name a screen reader can say.
+    void describeCell(int cell, Mark mark);
     void buildTemplates(QWidget* board, int blankPictureLeftTwips);
     void connectMenus();
     void holdDesignedSize();
@@ -133,6 +135,8 @@ private:
     QLabel* croix_ = nullptr;
     QLabel* rond_ = nullptr;
     QLabel* vide_ = nullptr;
+    // The language of the cells' spoken names: French until one is applied.
+    Language language_ = Language::French;
 };
 
 } // namespace velmora

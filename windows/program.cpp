@@ -125,6 +125,7 @@ void Program::start()
 {
     WelcomeWindow& welcome = acceuil();
     welcome.show();
+    welcome.activateWindow();
 }
 
 void Program::continueStartUp()
@@ -147,6 +148,7 @@ void Program::continueStartUp()
             qCWarning(lcProgram) << "unknown game type" << stored.pt << "in" << settingsFilePath()
                                  << "- opening the two-player game";
         twoPlayers.show();
+        twoPlayers.activateWindow();
     }
 }
 
@@ -161,6 +163,7 @@ void Program::chooseLevel(Level level)
     for (Level each : {Easy, Medium, Hard})
         computer.setChecked(levelItem(each), each == level);
     computer.show();
+    computer.activateWindow();
     velmora().hide();
     computer.computerGame().fields().typepart = level;
     computer.computerGame().raz();
@@ -175,6 +178,7 @@ void Program::chooseTwoPlayers()
     for (const char* item : {"facile", "Impo", "Normal"})
         twoPlayers.setChecked(item, false);
     twoPlayers.show();
+    twoPlayers.activateWindow();
     velmoraco().hide();
     twoPlayers.game().raz();
     twoPlayers.setPt(QString());

@@ -53,7 +53,7 @@ QString elapsedText(qint64 seconds)
 } // namespace
 
 WelcomeWindow::WelcomeWindow(Program& program, const Clock& clock)
-    : QDialog(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+    : QDialog(nullptr, Qt::Tool | Qt::FramelessWindowHint)
     , program_(program)
     , clock_(clock)
 {
