@@ -23,9 +23,13 @@ std::unique_ptr<QPrinter> makeProgramPrinter()
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setDocName(QStringLiteral("Velmora"));
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        // The documents folder may not exist on a fresh account; the home
+        // folder always does.
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QDir(folder).exists())
+            folder = QDir::homePath();
         printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(QDir(documents).filePath(QStringLiteral("Velmora-grilles.pdf")));
+        printer->setOutputFileName(QDir(folder).filePath(QStringLiteral("Velmora-grilles.pdf")));
     }
     return printer;
 }

@@ -55,7 +55,9 @@ QList<QLine> GridSheet::linesInTwips()
 
 void GridSheet::paintInTwips(QPainter& painter)
 {
-    painter.setPen(QPen(Qt::black, 0));
+    // A line is one screen pixel thick, 15 twips, on paper as on screen: a
+    // cosmetic hairline would come out one printer dot thin.
+    painter.setPen(QPen(Qt::black, kTwipsPerPixel, Qt::SolidLine, Qt::FlatCap));
     painter.drawLines(linesInTwips());
 }
 
