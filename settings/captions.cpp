@@ -3,7 +3,6 @@
 #include "settings/captions.h"
 
 #include <QLoggingCategory>
-#include <QStringList>
 
 #include <array>
 #include <cstring>
@@ -88,26 +87,26 @@ QString caption(const char* key, Language language)
     return {};
 }
 
-const QStringList& captionedMenuItems()
+const std::array<const char*, 17>& captionedMenuItems()
 {
-    static const QStringList items = {
-        QStringLiteral("fichier"),
-        QStringLiteral("Newgame"),
-        QStringLiteral("print2"),
-        QStringLiteral("propimpri"),
-        QStringLiteral("Exit1"),
-        QStringLiteral("option1"),
-        QStringLiteral("tp"),
-        QStringLiteral("co"),
-        QStringLiteral("facile"),
-        QStringLiteral("Normal"),
-        QStringLiteral("Impo"),
-        QStringLiteral("joueur"),
-        QStringLiteral("langue"),
-        QStringLiteral("franc"),
-        QStringLiteral("angl"),
-        QStringLiteral("Aide"),
-        QStringLiteral("apropos"),
+    static constexpr std::array<const char*, 17> items = {
+        "fichier",
+        "Newgame",
+        "print2",
+        "propimpri",
+        "Exit1",
+        "option1",
+        "tp",
+        "co",
+        "facile",
+        "Normal",
+        "Impo",
+        "joueur",
+        "langue",
+        "franc",
+        "angl",
+        "Aide",
+        "apropos",
     };
     return items;
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <array>
 #include <optional>
 
 namespace velmora {
@@ -21,6 +22,6 @@ std::optional<Language> languageFromCode(const QString& lan);
 QString caption(const char* key, Language language);
 
 // The names of the seventeen menu items that `lang` captions, in menu order.
-const QStringList& captionedMenuItems();
+const std::array<const char*, 17>& captionedMenuItems();
 
 } // namespace velmora

@@ -220,8 +220,8 @@ void BoardWindow::lang()
     if (!language)
         return;
     program_.applyLanguageMarks(*language);
-    for (const QString& item : captionedMenuItems())
-        menuItem(item.toLatin1().constData())->setText(caption(item.toLatin1().constData(), *language));
+    for (const char* item : captionedMenuItems())
+        menuItem(item)->setText(caption(item, *language));
     program_.applyLanguageToAuxiliaryWindows(*language);
     applyStatusTexts(*language);
     language_ = *language;
@@ -267,6 +267,14 @@ void BoardWindow::Normal_Click()
 void BoardWindow::Impo_Click()
 {
     program_.chooseLevel(Hard);
+}
+void BoardWindow::franc_Click()
+{
+    program_.chooseLanguage(QStringLiteral("F"), *this);
+}
+void BoardWindow::angl_Click()
+{
+    program_.chooseLanguage(QStringLiteral("A"), *this);
 }
 void BoardWindow::print2_Click()
 {

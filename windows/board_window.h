@@ -91,8 +91,8 @@ public Q_SLOTS:
     void Normal_Click();
     void Impo_Click();
     virtual void joueur_Click() { }
-    virtual void franc_Click() = 0;
-    virtual void angl_Click() = 0;
+    void franc_Click();
+    void angl_Click();
     void print2_Click();
     void propimpri_Click();
     void apropos_Click();

@@ -57,25 +57,6 @@ void ComputerWindow::joueur_Click()
 {
     program().chooseTwoPlayers();
 }
-void ComputerWindow::franc_Click()
-{
-    chooseLanguage(QStringLiteral("F"));
-}
-void ComputerWindow::angl_Click()
-{
-    chooseLanguage(QStringLiteral("A"));
-}
-
-void ComputerWindow::chooseLanguage(const QString& code)
-{
-    TwoPlayerWindow& velmora = program().velmora();
-    velmora.setLan(code);
-    setChecked("angl", code == QLatin1String("A"));
-    setChecked("franc", code == QLatin1String("F"));
-    lang();
-    velmora.lang();
-    velmora.Save();
-}
 
 void ComputerWindow::setTypepart(const QString& text)
 {

@@ -39,15 +39,12 @@ public:
 
 public Q_SLOTS:
     void joueur_Click() override;
-    void franc_Click() override;
-    void angl_Click() override;
 
 protected:
     void announce(Outcome outcome) override;
     void applyStatusTexts(Language language) override;
 
 private:
-    void chooseLanguage(const QString& code);
     void setBookField(const char* name, BookField& field, const QString& text);
 
     ComputerGame game_;

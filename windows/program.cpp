@@ -168,7 +168,7 @@ void Program::chooseLevel(Level level)
     computer.computerGame().fields().typepart = level;
     computer.computerGame().raz();
     velmora().setPt(QLatin1String(levelCode(level)));
-    saveSettings();
+    velmora().Save();
 }
 
 void Program::chooseTwoPlayers()
@@ -182,17 +182,23 @@ void Program::chooseTwoPlayers()
     velmoraco().hide();
     twoPlayers.game().raz();
     twoPlayers.setPt(QString());
-    saveSettings();
+    velmora().Save();
+}
+
+void Program::chooseLanguage(const QString& code, BoardWindow& from)
+{
+    velmora().setLan(code);
+    from.setChecked("angl", code == QLatin1String("A"));
+    from.setChecked("franc", code == QLatin1String("F"));
+    from.lang();
+    BoardWindow& other = &from == &velmora() ? static_cast<BoardWindow&>(velmoraco()) : velmora();
+    other.lang();
+    velmora().Save();
 }
 
 QString Program::lan()
 {
     return velmora().Lan();
-}
-
-void Program::saveSettings()
-{
-    writeSettingsFile(settingsFilePath(), {velmora().Lan(), velmora().pt()});
 }
 
 void Program::applyLanguageMarks(Language language)

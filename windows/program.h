@@ -15,6 +15,7 @@ class QPrinter;
 namespace velmora {
 
 class AboutWindow;
+class BoardWindow;
 class Clock;
 class ComputerWindow;
 class GridSheet;
@@ -54,10 +55,12 @@ public:
     void continueStartUp();
 
     void chooseLevel(Level level);
+    // A language command of either board window: that window applies the
+    // language first, then the other one, and the choice is saved.
+    void chooseLanguage(const QString& code, BoardWindow& from);
     void chooseTwoPlayers();
 
     QString lan();
-    void saveSettings();
     // Language check marks of both board windows.
     void applyLanguageMarks(Language language);
     // Titles and texts of the About and print windows, when they exist.

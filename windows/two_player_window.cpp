@@ -4,6 +4,7 @@
 
 #include "platform/message_box.h"
 #include "platform/twips.h"
+#include "settings/settings_file.h"
 #include "windows/computer_window.h"
 #include "windows/program.h"
 
@@ -103,26 +104,7 @@ void TwoPlayerWindow::applyStatusTexts(Language language)
 
 void TwoPlayerWindow::Save()
 {
-    program().saveSettings();
-}
-
-void TwoPlayerWindow::franc_Click()
-{
-    chooseLanguage(QStringLiteral("F"));
-}
-void TwoPlayerWindow::angl_Click()
-{
-    chooseLanguage(QStringLiteral("A"));
-}
-
-void TwoPlayerWindow::chooseLanguage(const QString& code)
-{
-    lan_ = code;
-    setChecked("angl", code == QLatin1String("A"));
-    setChecked("franc", code == QLatin1String("F"));
-    lang();
-    program().velmoraco().lang();
-    Save();
+    writeSettingsFile(settingsFilePath(), {lan_, pt_});
 }
 
 } // namespace velmora

@@ -28,8 +28,6 @@ public:
     void Save();
 
 public Q_SLOTS:
-    void franc_Click() override;
-    void angl_Click() override;
     // Keyboard play: the digit keys as on a numeric keypad, 7 8 9 on top.
     void Command1_KeyPress(const QString& text);
 
@@ -40,7 +38,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void chooseLanguage(const QString& code);
     bool english() const { return lan_ == QLatin1String("A"); }
 
     TwoPlayerGame game_{*this};
