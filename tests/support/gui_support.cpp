@@ -3,8 +3,11 @@
 #include "support/gui_support.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -84,6 +87,75 @@ QStringList marks(QObject& board)
     for (int cell = 1; cell <= 9; ++cell)
         result.append(board.property(QStringLiteral("Label%1").arg(cell).toLatin1().constData()).toString());
     return result;
+}
+
+void chooseItem(QWidget& window, const QString& choice)
+{
+    const int key = choice.size() <= 3 && choice.startsWith(QLatin1Char('F')) ? choice.mid(1).toInt() : 0;
+    if (key == 0)
+        window.findChild<QAction*>(choice)->trigger();
+    else if (activate(window))
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_F1 + key - 1));
+    QCoreApplication::processEvents();
+}
+
+void clickCells(QWidget& window, const QString& cells)
+{
+    for (const QString& cell : cells.split(QLatin1Char(' ')))
+        QTest::mouseClick(window.findChild<QPushButton*>(cell), Qt::LeftButton);
+}
+
+QString fieldText(QObject& window, const char* name)
+{
+    return window.property(name).toString();
+}
+
+QStringList fieldTexts(QObject& window, const QStringList& names)
+{
+    QStringList texts;
+    for (const QString& name : names)
+        texts.append(window.property(name.toLatin1().constData()).toString());
+    return texts;
+}
+
+QString statusText(QWidget& window, const char* panel)
+{
+    return window.findChild<QLabel*>(QLatin1String(panel))->text();
+}
+
+QStringList checkedItems(QWidget& window, const QStringList& items)
+{
+    QStringList checked;
+    for (const QString& item : items) {
+        if (window.findChild<QAction*>(item)->isChecked())
+            checked.append(item);
+    }
+    return checked;
+}
+
+QString seenBoxes(const MessageBoxAnswerer& answerer)
+{
+    QStringList boxes;
+    for (const SeenBox& box : answerer.seen())
+        boxes.append(box.title + QStringLiteral(": ") + box.text);
+    return boxes.join(QLatin1Char('\n'));
+}
+
+QStringList boardState(QWidget& window)
+{
+    QString shown;
+    for (const char* cell : {"Hg", "Hm", "Hd", "Mg", "Mm", "Md", "Bg", "Bm", "Bd"}) {
+        const bool button = !window.findChild<QPushButton*>(QLatin1String(cell))->isHidden();
+        const bool image
+            = !window.findChild<QLabel*>(QStringLiteral("Im") + QString::fromLatin1(cell).toLower())->isHidden();
+        shown += button && !image ? QLatin1Char('B') : image && !button ? QLatin1Char('I') : QLatin1Char('?');
+    }
+    return marks(window) << shown << fieldTexts(window, {"Joueur1", "nbjouer"});
+}
+
+QStringList freshBoardState()
+{
+    return {"10", "2", "3", "4", "5", "6", "7", "8", "9", "BBBBBBBBB", "0", "0"};
 }
 
 } // namespace velmora::testing

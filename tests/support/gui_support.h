@@ -94,4 +94,32 @@ bool activate(QWidget& window);
 // The mark texts of the nine cells, "10" to "9" when empty.
 QStringList marks(QObject& board);
 
+// Chooses a menu item as the user does: from the menu, by the item's name,
+// or with its function key, "F2" or "F5" to "F8", on the active window; then
+// lets the events it posted reach the windows, as the event loop would.
+void chooseItem(QWidget& window, const QString& choice);
+
+// Clicks the cell buttons named, one after the other: "Hg Mm Bd".
+void clickCells(QWidget& window, const QString& cells);
+
+// A property of a window in its text form.
+QString fieldText(QObject& window, const char* name);
+// Several of them, in the order named.
+QStringList fieldTexts(QObject& window, const QStringList& names);
+
+// The text of a status-bar panel: "Panel1", "Panel2".
+QString statusText(QWidget& window, const char* panel);
+
+// Of the menu items named, those that carry a check mark.
+QStringList checkedItems(QWidget& window, const QStringList& items);
+
+// Every box the answerer saw, as "title: text", one a line.
+QString seenBoxes(const MessageBoxAnswerer& answerer);
+
+// What a reset puts back on a board window: the nine marks, which cells show
+// their button ("B") or their image ("I"), whose turn and the move count.
+QStringList boardState(QWidget& window);
+// That state on a fresh board: empty cells, crosses to move.
+QStringList freshBoardState();
+
 } // namespace velmora::testing

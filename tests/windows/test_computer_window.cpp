@@ -6,9 +6,7 @@
 #include "windows/computer_window.h"
 #include "windows/two_player_window.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -16,13 +14,6 @@ using namespace velmora;
 using namespace velmora::testing;
 
 namespace {
-
-const QStringList kEmptyBoard = {"10", "2", "3", "4", "5", "6", "7", "8", "9"};
-
-void click(QWidget& window, const char* cell)
-{
-    QTest::mouseClick(window.findChild<QPushButton*>(cell), Qt::LeftButton);
-}
 
 ComputerWindow& computerAt(TestProgram& test, const char* level)
 {
@@ -38,100 +29,81 @@ class TestComputerWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void aNewWindowFollowsTheTwoPlayerLanguage_data();
-    void aNewWindowFollowsTheTwoPlayerLanguage();
+    void aNewWindowFollowsTheTwoPlayerLanguageAndHasNoLevel_data();
+    void aNewWindowFollowsTheTwoPlayerLanguageAndHasNoLevel();
     void theComputerRepliesWithinTheClick();
-    void aComputerWinIsAnnouncedAndResetBeforeTheClickReturns();
-    void aPersonsWinEndsTheGameBeforeTheComputerPlays();
+    void anEndOfGameIsAnnouncedAndResetBeforeTheClickReturns();
     void aHardGameThatSteppedDownIsFollowedByAHardGame();
-    void withoutALevelTheComputerDoesNotMove();
-    void theWindowKeepsItsSizeAndClosingEndsTheProgram();
 };
 
-void TestComputerWindow::aNewWindowFollowsTheTwoPlayerLanguage_data()
+void TestComputerWindow::aNewWindowFollowsTheTwoPlayerLanguageAndHasNoLevel_data()
 {
     QTest::addColumn<QString>("lan");
-    QTest::addColumn<bool>("english");
-    QTest::newRow("English") << "A" << true;
-    QTest::newRow("French") << "F" << false;
-    QTest::newRow("no language yet") << "" << false;
-    QTest::newRow("unknown code") << "a" << false;
+    for (const char* lan : {"A", "F", "", "a"})
+        QTest::addRow("Lan \"%s\"", lan) << QString(lan);
 }
 
-void TestComputerWindow::aNewWindowFollowsTheTwoPlayerLanguage()
+void TestComputerWindow::aNewWindowFollowsTheTwoPlayerLanguageAndHasNoLevel()
 {
     QFETCH(QString, lan);
-    QFETCH(bool, english);
     TestProgram test;
     test.program().velmora().setLan(lan);
     ComputerWindow& window = test.program().velmoraco();
-    QCOMPARE(window.menuItem("angl")->isChecked(), english);
-    QCOMPARE(window.menuItem("franc")->isChecked(), !english);
-    QVERIFY(window.menuItem("joueur")->isChecked());
-    QCOMPARE(marks(window), kEmptyBoard);
-    QCOMPARE(window.property("Joueur1").toString(), QStringLiteral("0"));
-    QCOMPARE(window.property("typepart").toString(), QStringLiteral("0"));
-    for (const char* field : {"tp1", "ty", "ca", "ca2"})
-        QCOMPARE(window.property(field).toString(), QStringLiteral("Label10"));
+    QCOMPARE(checkedItems(window, {"franc", "angl", "joueur"}),
+        QStringList({lan == QLatin1String("A") ? "angl" : "franc", "joueur"}));
     QVERIFY(!window.isVisible());
+    QCOMPARE(boardState(window), freshBoardState());
+    QCOMPARE(fieldTexts(window, {"typepart", "tp1", "ty", "ca", "ca2"}),
+        QStringList({"0", "Label10", "Label10", "Label10", "Label10"}));
+    // Without a level the computer does not move.
+    window.show();
+    clickCells(window, "Mm");
+    QCOMPARE(boardState(window).mid(9), QStringList({"BBBBIBBBB", "1", "1"}));
+    QCOMPARE(test.random().reseeds(), 0);
 }
 
 void TestComputerWindow::theComputerRepliesWithinTheClick()
 {
     TestProgram test;
     ComputerWindow& window = computerAt(test, "1");
-    auto* panel = window.findChild<QLabel*>("Panel1");
-    panel->setText(QStringLiteral("Facile"));
+    window.findChild<QLabel*>("Panel1")->setText(QStringLiteral("Facile"));
     // The first draw hits the person's own cross and is drawn again.
     test.random().script({5, 5, 9});
-    click(window, "Mm");
-    QCOMPARE(window.property("Label5").toString(), QStringLiteral("0"));
-    QCOMPARE(window.property("Label9").toString(), QStringLiteral("1"));
-    QVERIFY(window.findChild<QLabel*>("Imbd")->isVisible());
-    QVERIFY(window.findChild<QPushButton*>("Bd")->isHidden());
-    QCOMPARE(window.property("nbjouer").toString(), QStringLiteral("2"));
-    QCOMPARE(window.property("Joueur1").toString(), QStringLiteral("0"));
+    clickCells(window, "Mm");
+    QCOMPARE(boardState(window), QStringList({"10", "2", "3", "4", "0", "6", "7", "8", "1", "BBBBIBBBI", "0", "2"}));
     QCOMPARE(test.random().reseeds(), 3);
-    QCOMPARE(panel->text(), QStringLiteral("Facile"));
+    QCOMPARE(statusText(window, "Panel1"), QStringLiteral("Facile"));
+
+    // The window keeps the size of the two-player window; closing it ends
+    // the program.
+    window.resize(50, 50);
+    QCOMPARE(window.size(), test.program().velmora().size());
+    QSignalSpy ended(&test.program(), &Program::ended);
+    window.close();
+    QCOMPARE(ended.count(), 1);
 }
 
-void TestComputerWindow::aComputerWinIsAnnouncedAndResetBeforeTheClickReturns()
-{
-    TestProgram test;
-    ComputerWindow& window = computerAt(test, "2");
-    // Noughts on Hm and Mm, crosses on Hg and Mg: Medium completes the
-    // middle column rather than block the left one.
-    for (const auto& [field, value] : {std::pair{"Label2", "1"}, {"Label5", "1"}, {"Label1", "0"}, {"Label4", "0"}})
-        window.setProperty(field, value);
-    window.setProperty("nbjouer", "4");
-    MessageBoxAnswerer answerer;
-    click(window, "Hd");
-    QCOMPARE(answerer.seen().size(), 1);
-    QCOMPARE(answerer.seen().constFirst().text, QStringLiteral("Bouh!!! Vous avez perdu!!!"));
-    QCOMPARE(answerer.seen().constFirst().title, QStringLiteral("Partie terminée!"));
-    QCOMPARE(answerer.seen().constFirst().icon, QMessageBox::Warning);
-    QCOMPARE(marks(window), kEmptyBoard);
-    QCOMPARE(window.property("nbjouer").toString(), QStringLiteral("0"));
-    QCOMPARE(window.property("Joueur1").toString(), QStringLiteral("0"));
-    QVERIFY(window.findChild<QPushButton*>("Hd")->isVisible());
-}
-
-void TestComputerWindow::aPersonsWinEndsTheGameBeforeTheComputerPlays()
+void TestComputerWindow::anEndOfGameIsAnnouncedAndResetBeforeTheClickReturns()
 {
     TestProgram test;
     test.program().velmora().setLan(QStringLiteral("A"));
     ComputerWindow& window = computerAt(test, "2");
-    for (const auto& [field, value] : {std::pair{"Label1", "0"}, {"Label2", "0"}, {"Label4", "1"}, {"Label5", "1"}})
-        window.setProperty(field, value);
-    window.setProperty("nbjouer", "4");
     MessageBoxAnswerer answerer;
-    click(window, "Hd");
-    // The window against the computer speaks French even in English, and
-    // the computer, one move from its own line, never got to play.
-    QCOMPARE(answerer.seen().size(), 1);
-    QCOMPARE(answerer.seen().constFirst().text, QStringLiteral("Bravo joueur 1!!! Vous avez gagné!!!"));
-    QCOMPARE(marks(window), kEmptyBoard);
-    QCOMPARE(window.property("nbjouer").toString(), QStringLiteral("0"));
+    // The person plays Hd. First crosses on Hg and Mg, noughts on Hm and Mm:
+    // Medium completes the middle column rather than block the left one.
+    // Then crosses on Hg and Hm, noughts on Mg and Mm: the person's line ends
+    // the game before the computer, one move from its own, plays.
+    for (const char* position : {"01.01", "00.11"}) {
+        for (int cell : {1, 2, 4, 5})
+            window.setProperty(qPrintable(QStringLiteral("Label%1").arg(cell)), QString(position[cell - 1]));
+        window.setProperty("nbjouer", "4");
+        clickCells(window, "Hd");
+        QCOMPARE(boardState(window), freshBoardState());
+    }
+    // This window speaks French even in English.
+    QCOMPARE(seenBoxes(answerer),
+        QStringLiteral("Partie terminée!: Bouh!!! Vous avez perdu!!!\n"
+                       "Partie terminée!: Bravo joueur 1!!! Vous avez gagné!!!"));
 }
 
 void TestComputerWindow::aHardGameThatSteppedDownIsFollowedByAHardGame()
@@ -139,43 +111,15 @@ void TestComputerWindow::aHardGameThatSteppedDownIsFollowedByAHardGame()
     TestProgram test;
     ComputerWindow& window = computerAt(test, "3");
     MessageBoxAnswerer answerer;
-    click(window, "Hm"); // an edge: the computer takes the centre
-    QCOMPARE(window.property("Label5").toString(), QStringLiteral("1"));
-    QCOMPARE(window.property("typepart").toString(), QStringLiteral("3"));
-    click(window, "Hg"); // two crosses on top: the book hands over and Medium blocks
-    QCOMPARE(window.property("Label3").toString(), QStringLiteral("1"));
-    QCOMPARE(window.property("typepart").toString(), QStringLiteral("2"));
-    QCOMPARE(window.property("tp1").toString(), QStringLiteral("3"));
-    QTest::keyClick(&window, Qt::Key_F2);
-    window.findChild<QAction*>("Newgame")->trigger();
-    QCOMPARE(window.property("typepart").toString(), QStringLiteral("3"));
-    click(window, "Mm"); // the centre: Hard answers Hd from the book
-    QCOMPARE(window.property("Label3").toString(), QStringLiteral("1"));
-    QCOMPARE(window.property("ty").toString(), QStringLiteral("2"));
-    QVERIFY(answerer.seen().isEmpty());
-}
-
-void TestComputerWindow::withoutALevelTheComputerDoesNotMove()
-{
-    TestProgram test;
-    ComputerWindow& window = computerAt(test, "0");
-    click(window, "Mm");
-    QCOMPARE(window.property("nbjouer").toString(), QStringLiteral("1"));
-    QCOMPARE(window.property("Joueur1").toString(), QStringLiteral("1"));
-    QCOMPARE(test.random().reseeds(), 0);
-}
-
-void TestComputerWindow::theWindowKeepsItsSizeAndClosingEndsTheProgram()
-{
-    TestProgram test;
-    ComputerWindow& window = computerAt(test, "1");
-    QCOMPARE(window.size(), test.program().velmora().size());
-    window.resize(50, 50);
-    QCOMPARE(window.size(), test.program().velmora().size());
-    QSignalSpy ended(&test.program(), &Program::ended);
-    window.close();
-    QCOMPARE(ended.count(), 1);
-    QVERIFY(!test.program().velmora().isVisible());
+    clickCells(window, "Hm"); // an edge: the computer takes the centre
+    QCOMPARE(fieldText(window, "Label5"), QStringLiteral("1"));
+    clickCells(window, "Hg"); // two crosses on top: the book hands over and Medium blocks
+    QCOMPARE(fieldTexts(window, {"Label3", "typepart", "tp1"}), QStringList({"1", "2", "3"}));
+    chooseItem(window, "Newgame");
+    QCOMPARE(fieldText(window, "typepart"), QStringLiteral("3"));
+    clickCells(window, "Mm"); // the centre: Hard answers Hd from the book
+    QCOMPARE(fieldTexts(window, {"Label3", "ty"}), QStringList({"1", "2"}));
+    QCOMPARE(seenBoxes(answerer), QString());
 }
 
 QTEST_MAIN(TestComputerWindow)

@@ -2,17 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing two players or a level from either board window: which window
 // shows, the check marks, the level named in the status bar, the new game,
-// and the settings file written at once.
+// the level then played, and the settings file written at once.
 
 #include "support/gui_support.h"
 #include "windows/computer_window.h"
 #include "windows/two_player_window.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QFile>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 using namespace velmora;
@@ -20,284 +16,111 @@ using namespace velmora::testing;
 
 namespace {
 
-const QStringList kEmptyBoard = {"10", "2", "3", "4", "5", "6", "7", "8", "9"};
-
-QAction* item(QWidget& window, const QString& name)
-{
-    return window.findChild<QAction*>(name);
-}
-
-// The game-type items of the window that carry a check mark.
-QStringList checkedGameTypes(QWidget& window)
-{
-    QStringList checked;
-    for (const QString name : {"facile", "Normal", "Impo", "joueur"}) {
-        if (item(window, name)->isChecked())
-            checked.append(name);
-    }
-    return checked;
-}
-
-QString panel(QWidget& window, const char* name)
-{
-    return window.findChild<QLabel*>(name)->text();
-}
-
-QString field(QWidget& window, const char* name)
-{
-    return window.property(name).toString();
-}
+// The game-type items, which F5 to F8 choose in this order.
+const QStringList kGameTypes = {"facile", "Normal", "Impo", "joueur"};
 
 // The cells that hold a nought, as one string of cell numbers.
 QString noughtCells(QObject& board)
 {
-    const QStringList cells = marks(board);
     QString noughts;
-    for (int cell = 1; cell <= 9; ++cell) {
-        if (cells.at(cell - 1) == QLatin1String("1"))
-            noughts += QString::number(cell);
-    }
+    for (int cell = 1; cell <= 9; ++cell)
+        noughts += marks(board).at(cell - 1) == QLatin1String("1") ? QString::number(cell) : QString();
     return noughts;
 }
 
-void click(QWidget& window, const char* cell)
-{
-    QTest::mouseClick(window.findChild<QPushButton*>(cell), Qt::LeftButton);
-}
-
-// Chooses a game-type item as the user does: from the menu, or with its
-// function key on the active window.
-bool choose(QWidget& window, const QString& name, bool byKey)
-{
-    if (!byKey) {
-        item(window, name)->trigger();
-        return true;
-    }
-    const QHash<QString, Qt::Key> keys
-        = {{"facile", Qt::Key_F5}, {"Normal", Qt::Key_F6}, {"Impo", Qt::Key_F7}, {"joueur", Qt::Key_F8}};
-    if (!activate(window))
-        return false;
-    QTest::keyClick(QApplication::focusWidget(), keys.value(name));
-    return true;
-}
-
-// Starts the program on the given settings file, or on none.
-void start(TestProgram& test, const QByteArray& settings)
-{
-    if (!settings.isEmpty())
-        test.writeSettings(settings);
-    test.program().continueStartUp();
-}
+struct Choice {
+    QString settings; // the file the program starts on; none when empty
+    QString before; // the moves made in the window it opens
+    QString choice; // an item, or its key "F5" to "F7"
+    QString levelName;
+    QString tp1;
+    QString file; // the settings file after the choice
+    QString noughts; // the computer's cells once the person plays Hg, Hm
+};
 
 } // namespace
+
+Q_DECLARE_METATYPE(Choice)
 
 class TestGameTypes : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void aLevelShowsTheComputerWindowAndStartsAGame_data();
-    void aLevelShowsTheComputerWindowAndStartsAGame();
-    void twoPlayersFromTheComputerWindowResetsTheTwoPlayerGame_data();
-    void twoPlayersFromTheComputerWindowResetsTheTwoPlayerGame();
-    void twoPlayersInTheTwoPlayerWindowDoesNothing();
-    void aSteppedDownHardGameGivesWayToTheChosenLevel_data();
-    void aSteppedDownHardGameGivesWayToTheChosenLevel();
+    void aLevelThenTwoPlayers_data();
+    void aLevelThenTwoPlayers();
 };
 
-void TestGameTypes::aLevelShowsTheComputerWindowAndStartsAGame_data()
+void TestGameTypes::aLevelThenTwoPlayers_data()
 {
-    QTest::addColumn<QByteArray>("settings");
-    QTest::addColumn<QString>("from");
-    QTest::addColumn<QString>("choice");
-    QTest::addColumn<bool>("byKey");
-    QTest::addColumn<QString>("levelName");
-    QTest::addColumn<QString>("typepart");
-    QTest::addColumn<QString>("tp1");
-    QTest::addColumn<QByteArray>("file");
-    const auto row = [](const char* name, const char* settings, const char* from, const char* choice, bool byKey,
-                         const char* levelName, const char* typepart, const char* tp1, const char* file) {
-        QTest::newRow(name) << QByteArray(settings) << QString(from) << QString(choice) << byKey << QString(levelName)
-                            << QString(typepart) << QString(tp1) << QByteArray(file);
-    };
-    row("Easy from two players, French", "F\r\r\n", "Velmora", "facile", false, "Facile", "1", "2135", "F\rF\r\n");
-    row("Medium from two players by F6, English", "A\r\r\n", "Velmora", "Normal", true, "Medium", "2", "2135",
-        "A\rN\r\n");
+    QTest::addColumn<Choice>("c");
+    // For Hard the game before is an edge, then the corner beside it: the
+    // book has handed over to Medium. After the choice the dice fall on 9
+    // and 7: Easy plays both draws, Medium plays 9, then blocks the top row
+    // on 3, Hard takes the centre, then blocks.
+    QTest::newRow("Easy, French") << Choice{"F\r\r\n", "Hg", "facile", "Facile", "2135", "F\rF\r\n", "79"};
+    QTest::newRow("Medium by F6, English") << Choice{"A\r\r\n", "Hg", "F6", "Medium", "2135", "A\rN\r\n", "39"};
     // No language yet: the level is named in English, the first line stays empty.
-    row("Hard from two players by F7, no settings file", "", "Velmora", "Impo", true, "Hard", "3", "Label10",
-        "\rI\r\n");
-    row("Easy from Hard by F5, English", "A\rI\r\n", "Velmoraco", "facile", true, "Easy", "1", "2135", "A\rF\r\n");
-    // Hard leaves the marker as Medium cleared it.
-    row("Hard from Medium, French", "F\rN\r\n", "Velmoraco", "Impo", false, "Impossible", "3", "2135", "F\rI\r\n");
-    row("Medium again, French", "F\rN\r\n", "Velmoraco", "Normal", false, "Normal", "2", "2135", "F\rN\r\n");
-    row("Hard again by F7, English", "A\rI\r\n", "Velmoraco", "Impo", true, "Hard", "3", "Label10", "A\rI\r\n");
+    QTest::newRow("Hard by F7, no file") << Choice{"", "Hg", "F7", "Hard", "Label10", "\rI\r\n", "35"};
+    QTest::newRow("Easy by F5 after Hard") << Choice{"A\rI\r\n", "Hm Hg", "F5", "Easy", "2135", "A\rF\r\n", "79"};
+    QTest::newRow("Medium, Hard before") << Choice{"F\rI\r\n", "Hm Hg", "Normal", "Normal", "2135", "F\rN\r\n", "39"};
+    // Hard leaves the marker as the game before left it.
+    QTest::newRow("Hard again by F7") << Choice{"A\rI\r\n", "Hm Hg", "F7", "Hard", "3", "A\rI\r\n", "35"};
+    QTest::newRow("Hard after Medium") << Choice{"F\rN\r\n", "Hg", "Impo", "Impossible", "2135", "F\rI\r\n", "35"};
+    QTest::newRow("Medium again") << Choice{"F\rN\r\n", "Hg", "Normal", "Normal", "2135", "F\rN\r\n", "39"};
 }
 
-void TestGameTypes::aLevelShowsTheComputerWindowAndStartsAGame()
+void TestGameTypes::aLevelThenTwoPlayers()
 {
-    QFETCH(QByteArray, settings);
-    QFETCH(QString, from);
-    QFETCH(QString, choice);
-    QFETCH(bool, byKey);
-    QFETCH(QString, levelName);
-    QFETCH(QString, typepart);
-    QFETCH(QString, tp1);
-    QFETCH(QByteArray, file);
+    QFETCH(Choice, c);
+    const QString twoPlayers = c.choice.startsWith(QLatin1Char('F')) ? QStringLiteral("F8") : QStringLiteral("joueur");
     TestProgram test;
     MessageBoxAnswerer answerer;
-    start(test, settings);
+    if (!c.settings.isEmpty())
+        test.writeSettings(c.settings.toLatin1());
+    test.program().continueStartUp();
     TwoPlayerWindow& velmora = test.program().velmora();
     ComputerWindow& velmoraco = test.program().velmoraco();
-    QWidget& window = from == QLatin1String("Velmora") ? static_cast<QWidget&>(velmora) : velmoraco;
-    QVERIFY(window.isVisible());
-
-    // A game is under way where the choice is made.
-    click(window, "Hg");
-    const QStringList twoPlayerBoard = marks(velmora);
-    const QString twoPlayerTurn = panel(velmora, "Panel2");
+    const auto twoPlayerGame = [&velmora] { return boardState(velmora) << statusText(velmora, "Panel2"); };
+    QWidget& window = velmoraco.isVisible() ? static_cast<QWidget&>(velmoraco) : velmora;
+    clickCells(window, c.before);
+    const QStringList waiting = twoPlayerGame();
     QFile::remove(test.settingsPath());
-
-    QVERIFY(choose(window, choice, byKey));
-    QVERIFY(velmoraco.isVisible());
-    QVERIFY(!velmora.isVisible());
-    QCOMPARE(checkedGameTypes(velmoraco), QStringList{choice});
-    QCOMPARE(checkedGameTypes(velmora), QStringList{"joueur"});
-    QCOMPARE(panel(velmoraco, "Panel1"), levelName);
-    QCOMPARE(field(velmoraco, "typepart"), typepart);
-    QCOMPARE(field(velmoraco, "tp1"), tp1);
-    QCOMPARE(marks(velmoraco), kEmptyBoard);
-    QCOMPARE(field(velmoraco, "nbjouer"), QStringLiteral("0"));
-    QCOMPARE(field(velmoraco, "Joueur1"), QStringLiteral("0"));
-    QCOMPARE(field(velmora, "pt").toLatin1(), file.split('\r').at(1));
-    QCOMPARE(test.settingsBytes(), file);
-    // The two-player game waits, hidden, as it was left.
-    QCOMPARE(marks(velmora), twoPlayerBoard);
-    QCOMPARE(panel(velmora, "Panel2"), twoPlayerTurn);
-    QVERIFY(answerer.seen().isEmpty());
-}
-
-void TestGameTypes::twoPlayersFromTheComputerWindowResetsTheTwoPlayerGame_data()
-{
-    QTest::addColumn<QByteArray>("settings");
-    QTest::addColumn<bool>("byKey");
-    QTest::addColumn<QString>("turn");
-    QTest::addColumn<QString>("levelName");
-    QTest::addColumn<QByteArray>("file");
-    QTest::newRow("from the menu, English")
-        << QByteArray("A\r\r\n") << false << QString("Player : 1") << QString("Easy") << QByteArray("A\r\r\n");
-    QTest::newRow("by F8, French") << QByteArray("F\r\r\n") << true << QString("Joueur : 1") << QString("Facile")
-                                   << QByteArray("F\r\r\n");
-}
-
-void TestGameTypes::twoPlayersFromTheComputerWindowResetsTheTwoPlayerGame()
-{
-    QFETCH(QByteArray, settings);
-    QFETCH(bool, byKey);
-    QFETCH(QString, turn);
-    QFETCH(QString, levelName);
-    QFETCH(QByteArray, file);
-    TestProgram test;
-    MessageBoxAnswerer answerer;
-    start(test, settings);
-    TwoPlayerWindow& velmora = test.program().velmora();
-    ComputerWindow& velmoraco = test.program().velmoraco();
-    click(velmora, "Hg");
-    QVERIFY(choose(velmora, "facile", byKey));
-    click(velmoraco, "Mm");
-    const QStringList computerBoard = marks(velmoraco);
-    QCOMPARE(field(velmoraco, "nbjouer"), QStringLiteral("2"));
-    QFile::remove(test.settingsPath());
-
-    QVERIFY(choose(velmoraco, "joueur", byKey));
-    QVERIFY(velmora.isVisible());
-    QVERIFY(!velmoraco.isVisible());
-    QCOMPARE(checkedGameTypes(velmora), QStringList{"joueur"});
-    QCOMPARE(marks(velmora), kEmptyBoard);
-    QCOMPARE(field(velmora, "nbjouer"), QStringLiteral("0"));
-    QCOMPARE(field(velmora, "Joueur1"), QStringLiteral("0"));
-    QCOMPARE(panel(velmora, "Panel2"), turn);
-    QCOMPARE(field(velmora, "pt"), QString());
-    QCOMPARE(test.settingsBytes(), file);
-    // The computer's window keeps everything while it is hidden.
-    QCOMPARE(marks(velmoraco), computerBoard);
-    QCOMPARE(checkedGameTypes(velmoraco), QStringList{"facile"});
-    QCOMPARE(field(velmoraco, "typepart"), QStringLiteral("1"));
-    QCOMPARE(field(velmoraco, "tp1"), QStringLiteral("2135"));
-    QCOMPARE(panel(velmoraco, "Panel1"), levelName);
-    QVERIFY(answerer.seen().isEmpty());
-}
-
-void TestGameTypes::twoPlayersInTheTwoPlayerWindowDoesNothing()
-{
-    TestProgram test;
-    start(test, {});
-    TwoPlayerWindow& velmora = test.program().velmora();
-    click(velmora, "Hg");
-    QVERIFY(choose(velmora, "joueur", false));
-    QVERIFY(choose(velmora, "joueur", true));
-    QVERIFY(velmora.isVisible());
-    QVERIFY(!test.program().velmoraco().isVisible());
-    QCOMPARE(checkedGameTypes(velmora), QStringList{"joueur"});
-    QCOMPARE(field(velmora, "Label1"), QStringLiteral("0"));
-    QCOMPARE(field(velmora, "nbjouer"), QStringLiteral("1"));
-    QCOMPARE(panel(velmora, "Panel2"), QStringLiteral("Joueur : 2"));
-    QCOMPARE(field(velmora, "pt"), QString());
-    QVERIFY(!QFile::exists(test.settingsPath()));
-}
-
-void TestGameTypes::aSteppedDownHardGameGivesWayToTheChosenLevel_data()
-{
-    QTest::addColumn<bool>("fromTwoPlayers");
-    QTest::addColumn<QString>("choice");
-    QTest::addColumn<QString>("typepart");
-    QTest::addColumn<QString>("tp1");
-    QTest::addColumn<QStringList>("noughts");
-    const auto row = [](const char* name, bool fromTwoPlayers, const char* choice, const char* typepart,
-                         const char* tp1, const QStringList& noughts) {
-        QTest::newRow(name) << fromTwoPlayers << QString(choice) << QString(typepart) << QString(tp1) << noughts;
-    };
-    // The dice fall on 9, then 7, while the person plays Hg, then Hm. Easy
-    // plays both draws; Medium plays 9, then blocks the top row on 3; Hard
-    // answers a corner with the centre and leaves the dice alone.
-    row("Easy from the computer window", false, "facile", "1", "2135", {"9", "79"});
-    row("Easy from the two-player window", true, "facile", "1", "2135", {"9", "79"});
-    row("Medium from the computer window", false, "Normal", "2", "2135", {"9", "39"});
-    row("Medium from the two-player window", true, "Normal", "2", "2135", {"9", "39"});
-    row("Hard from the computer window", false, "Impo", "3", "3", {"5"});
-    row("Hard from the two-player window", true, "Impo", "3", "3", {"5"});
-}
-
-void TestGameTypes::aSteppedDownHardGameGivesWayToTheChosenLevel()
-{
-    QFETCH(bool, fromTwoPlayers);
-    QFETCH(QString, choice);
-    QFETCH(QString, typepart);
-    QFETCH(QString, tp1);
-    QFETCH(QStringList, noughts);
-    TestProgram test;
-    MessageBoxAnswerer answerer;
-    start(test, "F\rI\r\n");
-    TwoPlayerWindow& velmora = test.program().velmora();
-    ComputerWindow& velmoraco = test.program().velmoraco();
-    // An edge, then the corner beside it: the book hands over to Medium.
-    click(velmoraco, "Hm");
-    click(velmoraco, "Hg");
-    QCOMPARE(field(velmoraco, "typepart"), QStringLiteral("2"));
-    QCOMPARE(field(velmoraco, "tp1"), QStringLiteral("3"));
-
-    if (fromTwoPlayers)
-        item(velmoraco, "joueur")->trigger();
-    item(fromTwoPlayers ? static_cast<QWidget&>(velmora) : velmoraco, choice)->trigger();
-    QVERIFY(velmoraco.isVisible());
-    QCOMPARE(field(velmoraco, "typepart"), typepart);
-    QCOMPARE(field(velmoraco, "tp1"), tp1);
-
-    test.random().script({9, 7});
-    const QStringList moves = {"Hg", "Hm"};
-    for (int i = 0; i < noughts.size(); ++i) {
-        click(velmoraco, moves.at(i).toLatin1().constData());
-        QCOMPARE(noughtCells(velmoraco), noughts.at(i));
+    if (&window == &velmora) {
+        // Two players in the two-player window does nothing, writes nothing.
+        chooseItem(velmora, twoPlayers);
+        QVERIFY(velmora.isVisible() && !velmoraco.isVisible());
+        QVERIFY(!QFile::exists(test.settingsPath()));
     }
-    QVERIFY(answerer.seen().isEmpty());
+
+    chooseItem(window, c.choice);
+    const QString item = c.choice.startsWith(QLatin1Char('F')) ? kGameTypes.at(c.choice.mid(1).toInt() - 5) : c.choice;
+    QVERIFY(velmoraco.isVisible() && !velmora.isVisible());
+    QCOMPARE(checkedItems(velmoraco, kGameTypes), QStringList{item});
+    QCOMPARE(checkedItems(velmora, kGameTypes), QStringList{"joueur"});
+    QCOMPARE(statusText(velmoraco, "Panel1"), c.levelName);
+    QCOMPARE(fieldText(velmoraco, "tp1"), c.tp1);
+    QCOMPARE(boardState(velmoraco), freshBoardState());
+    QCOMPARE(test.settingsBytes(), c.file.toLatin1());
+    // The two-player game waits, hidden, as it was left.
+    QCOMPARE(twoPlayerGame(), waiting);
+    test.random().script({9, 7});
+    clickCells(velmoraco, "Hg Hm");
+    QCOMPARE(noughtCells(velmoraco), c.noughts);
+
+    // Two players from the computer's window resets the two-player game,
+    // and the computer's game waits, hidden, as it was left.
+    const auto computerGame = [&velmoraco] {
+        return boardState(velmoraco) << statusText(velmoraco, "Panel1") << fieldTexts(velmoraco, {"typepart", "tp1"})
+                                     << checkedItems(velmoraco, kGameTypes);
+    };
+    const QStringList left = computerGame();
+    chooseItem(velmoraco, twoPlayers);
+    QVERIFY(velmora.isVisible() && !velmoraco.isVisible());
+    QCOMPARE(checkedItems(velmora, kGameTypes), QStringList{"joueur"});
+    QCOMPARE(twoPlayerGame(), freshBoardState() << (c.file.startsWith('A') ? "Player : 1" : "Joueur : 1"));
+    QCOMPARE(test.settingsBytes(), c.file.section(QLatin1Char('\r'), 0, 0).toLatin1() + "\r\r\n");
+    QCOMPARE(computerGame(), left);
+    QCOMPARE(seenBoxes(answerer), QString());
 }
 
 QTEST_MAIN(TestGameTypes)

@@ -5,7 +5,9 @@
 
 #include "platform/qt_translation.h"
 #include "support/gui_support.h"
+#include "windows/about_window.h"
 #include "windows/computer_window.h"
+#include "windows/print_window.h"
 #include "windows/two_player_window.h"
 
 #include <QAction>
@@ -13,7 +15,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLibraryInfo>
-#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -24,14 +25,9 @@ using namespace velmora::testing;
 
 namespace {
 
-struct Caption {
-    const char* item;
-    const char* french;
-    const char* english;
-};
-
-// What the player reads in the menus of either board window.
-const std::array<Caption, 17> kMenuCaptions = {{
+// What the player reads in the menus of either board window: item, French,
+// English.
+const std::array<std::array<const char*, 3>, 17> kMenuCaptions = {{
     {"fichier", "&Fichier", "&Files"},
     {"Newgame", "&Nouvelle Partie", "&New Game"},
     {"print2", "&Imprimer", "&Print"},
@@ -51,339 +47,180 @@ const std::array<Caption, 17> kMenuCaptions = {{
     {"apropos", "A &propos", "&About"},
 }};
 
-QStringList column(bool english)
+// The captions in the table's French (1) or English (2) column, or, with a
+// window, as that window shows them.
+QStringList captions(int column, BoardWindow* window = nullptr)
 {
     QStringList texts;
-    for (const Caption& row : kMenuCaptions)
-        texts.append(QString::fromUtf8(english ? row.english : row.french));
+    for (const auto& row : kMenuCaptions)
+        texts.append(window != nullptr ? window->menuItem(row[0])->text() : QString::fromUtf8(row[column]));
     return texts;
 }
 
-// The windows are laid out in French, with three captions of their own.
-QStringList laidOutCaptions()
-{
-    QStringList texts = column(false);
-    texts[5] = QStringLiteral("&Option");
-    texts[3] = QStringLiteral("&Propiété Imprimante");
-    texts[11] = QStringLiteral("&2 Jouers");
-    return texts;
-}
-
-QStringList captions(QWidget& window)
-{
-    QStringList texts;
-    for (const Caption& row : kMenuCaptions) {
-        if (auto* menu = window.findChild<QMenu*>(row.item))
-            texts.append(menu->menuAction()->text());
-        else
-            texts.append(window.findChild<QAction*>(row.item)->text());
-    }
-    return texts;
-}
-
-// The language items of the window that carry a check mark.
-QStringList checkedLanguages(QWidget& window)
-{
-    QStringList checked;
-    for (const QString name : {"franc", "angl"}) {
-        if (window.findChild<QAction*>(name)->isChecked())
-            checked.append(name);
-    }
-    return checked;
-}
-
-QString panel(QWidget& window, const char* name)
-{
-    return window.findChild<QLabel*>(name)->text();
-}
-
-// Runs a menu item, then lets the events it posted (Qt's own language
-// change among them) reach the windows, as the event loop would.
-void choose(QWidget& window, const QString& name)
-{
-    window.findChild<QAction*>(name)->trigger();
-    QCoreApplication::processEvents();
-}
-
-QWidget* topLevel(const QString& name)
+// The About window's title, then the print window's title, text and
+// buttons, of those windows that exist.
+QStringList auxiliaryTexts(Program& program)
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name)
-            return window;
+    QStringList texts;
+    if (program.hasApropos())
+        texts << program.apropos().windowTitle();
+    if (program.hasPrinter1()) {
+        QWidget& print = program.printer1();
+        texts << print.windowTitle() << print.findChild<QLabel*>("Label1")->text();
+        texts << print.findChild<QPushButton*>("Command1")->text() << print.findChild<QPushButton*>("Command2")->text();
     }
-    return nullptr;
+    return texts;
 }
 
-QString aboutTitle()
-{
-    QWidget* about = topLevel(QStringLiteral("Apropos²"));
-    return about != nullptr ? about->windowTitle() : QStringLiteral("<no About window>");
-}
+const QStringList kFrench
+    = {"A propos", "Imprimer", "Impression de grille pour jouer au Velmora (par 15)", "&Imprimer", "&Annuler"};
+const QStringList kEnglish = {"About", "Print", "Impression of grid to play Velmora (by 15)", "&Print", "&Cancel"};
 
-// Title, text, print button and cancel button of the print window.
-QStringList printTexts()
-{
-    QWidget* print = topLevel(QStringLiteral("Printer1"));
-    if (print == nullptr)
-        return {QStringLiteral("<no print window>")};
-    return {print->windowTitle(), print->findChild<QLabel*>("Label1")->text(),
-        print->findChild<QPushButton*>("Command1")->text(), print->findChild<QPushButton*>("Command2")->text()};
-}
-
-const QStringList kFrenchPrint
-    = {"Imprimer", "Impression de grille pour jouer au Velmora (par 15)", "&Imprimer", "&Annuler"};
-const QStringList kEnglishPrint = {"Print", "Impression of grid to play Velmora (by 15)", "&Print", "&Cancel"};
-
-// Every text and check mark that a language can change.
+// Every text and check mark a language can change: the two-players, turn
+// and level panels, the other windows, then each board window's captions
+// and language check marks.
 QStringList everything(Program& program)
 {
-    QStringList texts;
-    for (QWidget* window : {static_cast<QWidget*>(&program.velmora()), static_cast<QWidget*>(&program.velmoraco())})
-        texts << captions(*window) << checkedLanguages(*window).join('+') << panel(*window, "Panel1");
-    return texts << panel(program.velmora(), "Panel2") << aboutTitle() << printTexts();
+    QStringList texts = {statusText(program.velmora(), "Panel1"), statusText(program.velmora(), "Panel2"),
+        statusText(program.velmoraco(), "Panel1")};
+    texts << auxiliaryTexts(program);
+    for (BoardWindow* window : std::array<BoardWindow*, 2>{&program.velmora(), &program.velmoraco()})
+        texts << captions(0, window) << checkedItems(*window, {"franc", "angl"}).join('+');
+    return texts;
 }
 
+struct Switch {
+    const char* pt;
+    const char* before; // the language chosen first, from the other window
+    bool fromComputer; // where the language is then chosen
+    const char* choice;
+    const char* levelName;
+    const char* file;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Switch)
 
 class TestLanguages : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void theWindowsOpenWithTheirLaidOutTexts();
+    void theLaidOutTextsStayUntilALanguageIsSet();
     void everyTextFollowsTheChosenLanguage_data();
     void everyTextFollowsTheChosenLanguage();
-    void noLanguageCodeChangesNothing_data();
-    void noLanguageCodeChangesNothing();
-    void theTurnPanelKeepsItsPlayerAcrossASwitch();
-    void theLevelPanelNamesTheGameType_data();
-    void theLevelPanelNamesTheGameType();
-    void theAboutAndPrintWindowsOpenInTheLanguageInForce();
-    void qtsOwnTextsFollowTheLanguage();
+    void closedWindowsComeBackInTheLanguageInForce();
 };
 
-void TestLanguages::theWindowsOpenWithTheirLaidOutTexts()
+void TestLanguages::theLaidOutTextsStayUntilALanguageIsSet()
 {
     TestProgram test;
     test.program().continueStartUp();
     TwoPlayerWindow& velmora = test.program().velmora();
-    ComputerWindow& velmoraco = test.program().velmoraco();
-    choose(velmora, "apropos");
-    choose(velmora, "print2");
-    QCOMPARE(captions(velmora), laidOutCaptions());
-    QCOMPARE(captions(velmoraco), laidOutCaptions());
-    QCOMPARE(panel(velmora, "Panel1"), QStringLiteral("2 Joueurs"));
-    QCOMPARE(panel(velmora, "Panel2"), QStringLiteral("Joueur : 1"));
-    QCOMPARE(panel(velmoraco, "Panel1"), QString());
-    QCOMPARE(checkedLanguages(velmora), QStringList());
-    QCOMPARE(checkedLanguages(velmoraco), QStringList{"franc"});
-    QCOMPARE(aboutTitle(), QStringLiteral("A propos"));
-    QCOMPARE(printTexts(),
-        QStringList({"Imprimer", "Impression de grille pour jouer au Velmora (par 15) ", "&Imprimer", "&Annuler"}));
+    chooseItem(velmora, "apropos");
+    chooseItem(velmora, "print2");
+    // Laid out in French, with four texts of their own.
+    QStringList laidOut = captions(1);
+    laidOut[3] = QStringLiteral("&Propiété Imprimante");
+    laidOut[5] = QStringLiteral("&Option");
+    laidOut[11] = QStringLiteral("&2 Jouers");
+    QStringList expected = QStringList({"2 Joueurs", "Joueur : 1", ""})
+        << kFrench << laidOut << "" << laidOut << "franc";
+    expected[5] += QLatin1Char(' ');
+    QCOMPARE(everything(test.program()), expected);
     QVERIFY(!QFile::exists(test.settingsPath()));
+
+    // Codes that are no language change nothing and write nothing, before
+    // and after a language is applied.
+    clickCells(velmora, "Mm");
+    for (const auto& [language, code] : {std::pair{"", ""}, {"angl", "a"}, {"franc", "Label10"}}) {
+        if (*language != '\0')
+            chooseItem(velmora, language);
+        const QStringList shown = everything(test.program());
+        QFile::remove(test.settingsPath());
+        velmora.setLan(QString::fromLatin1(code));
+        velmora.lang();
+        test.program().velmoraco().lang();
+        QCOMPARE(everything(test.program()), shown);
+        QVERIFY(!QFile::exists(test.settingsPath()));
+    }
 }
 
 void TestLanguages::everyTextFollowsTheChosenLanguage_data()
 {
-    QTest::addColumn<QString>("level");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("from");
-    QTest::addColumn<QString>("choice");
-    QTest::addColumn<QString>("levelName");
-    QTest::addColumn<QByteArray>("file");
-
-    const auto row = [](const char* name, const char* level, const char* before, const char* from, const char* choice,
-                         const char* levelName, const char* file) {
-        QTest::newRow(name) << QString(level) << QString(before) << QString(from) << QString(choice)
-                            << QString(levelName) << QByteArray(file);
-    };
-    row("English from two players, first language", "", "", "Velmora", "angl", "Medium", "A\r\r\n");
-    row("French after English, from two players", "", "angl", "Velmora", "franc", "Normal", "F\r\r\n");
-    row("English after French, from the computer at Hard", "Impo", "franc", "Velmoraco", "angl", "Hard", "A\rI\r\n");
-    row("French after English, from the computer at Easy", "facile", "angl", "Velmoraco", "franc", "Facile",
-        "F\rF\r\n");
+    QTest::addColumn<Switch>("s");
+    QTest::newRow("English first, two players") << Switch{"", "", false, "angl", "Medium", "A\r\r\n"};
+    QTest::newRow("French after English, two players") << Switch{"", "angl", false, "franc", "Normal", "F\r\r\n"};
+    QTest::newRow("English after French, Hard") << Switch{"I", "franc", true, "angl", "Hard", "A\rI\r\n"};
+    QTest::newRow("French after English, Easy") << Switch{"F", "angl", true, "franc", "Facile", "F\rF\r\n"};
+    QTest::newRow("French, Hard") << Switch{"I", "", true, "franc", "Impossible", "F\rI\r\n"};
+    QTest::newRow("English, Easy") << Switch{"F", "", false, "angl", "Easy", "A\rF\r\n"};
+    QTest::newRow("French, Medium") << Switch{"N", "", true, "franc", "Normal", "F\rN\r\n"};
+    QTest::newRow("French, lower-case game type") << Switch{"i", "", false, "franc", "Normal", "F\ri\r\n"};
 }
 
 void TestLanguages::everyTextFollowsTheChosenLanguage()
 {
-    QFETCH(QString, level);
-    QFETCH(QString, before);
-    QFETCH(QString, from);
-    QFETCH(QString, choice);
-    QFETCH(QString, levelName);
-    QFETCH(QByteArray, file);
-    const bool english = choice == QLatin1String("angl");
+    QFETCH(Switch, s);
+    const bool english = QLatin1String(s.choice) == QLatin1String("angl");
+    const bool midGame = *s.before != '\0';
     TestProgram test;
     test.program().continueStartUp();
     TwoPlayerWindow& velmora = test.program().velmora();
-    ComputerWindow& velmoraco = test.program().velmoraco();
-    choose(velmora, "apropos");
-    choose(velmora, "print2");
-    if (!level.isEmpty())
-        choose(velmora, level);
-    // The language before comes from the other window.
-    if (!before.isEmpty())
-        choose(from == QLatin1String("Velmora") ? static_cast<QWidget&>(velmoraco) : velmora, before);
+    QWidget* const windows[] = {&velmora, &test.program().velmoraco()};
+    velmora.setPt(QString::fromLatin1(s.pt));
+    if (midGame) {
+        chooseItem(*windows[!s.fromComputer], s.before);
+        clickCells(velmora, "Hg");
+    }
+    chooseItem(velmora, "apropos");
+    chooseItem(velmora, "print2");
 
-    choose(from == QLatin1String("Velmora") ? static_cast<QWidget&>(velmora) : velmoraco, choice);
-    QCOMPARE(velmora.property("Lan").toString(), english ? QStringLiteral("A") : QStringLiteral("F"));
-    QCOMPARE(captions(velmora), column(english));
-    QCOMPARE(captions(velmoraco), column(english));
-    QCOMPARE(checkedLanguages(velmora), QStringList{choice});
-    QCOMPARE(checkedLanguages(velmoraco), QStringList{choice});
-    QCOMPARE(panel(velmora, "Panel1"), english ? QStringLiteral("2 Players") : QStringLiteral("2 Joueur"));
-    QCOMPARE(panel(velmora, "Panel2"), english ? QStringLiteral("Player : 1") : QStringLiteral("Joueur : 1"));
-    QCOMPARE(panel(velmoraco, "Panel1"), levelName);
-    QCOMPARE(aboutTitle(), english ? QStringLiteral("About") : QStringLiteral("A propos"));
-    QCOMPARE(printTexts(), english ? kEnglishPrint : kFrenchPrint);
+    // The turn panel keeps its player across a switch.
+    chooseItem(*windows[s.fromComputer], s.choice);
+    const QString turn = QStringLiteral("%1 : %2").arg(english ? "Player" : "Joueur").arg(midGame ? 2 : 1);
+    const QStringList menus = captions(english ? 2 : 1) << QString::fromLatin1(s.choice);
+    const QStringList expected = QStringList({english ? "2 Players" : "2 Joueur", turn, s.levelName})
+        << (english ? kEnglish : kFrench) << menus << menus;
+    QCOMPARE(everything(test.program()), expected);
     QCOMPARE(qtTranslationInUse(), english ? QStringLiteral("en") : QStringLiteral("fr"));
-    QCOMPARE(test.settingsBytes(), file);
-}
+    if (english || QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_fr.qm"))
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), english ? "Cancel" : "Annuler");
 
-void TestLanguages::noLanguageCodeChangesNothing_data()
-{
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("code");
-    QTest::newRow("empty code, nothing applied yet") << QString() << QString();
-    QTest::newRow("lower-case a after English") << QString("angl") << QString("a");
-    QTest::newRow("design value after French") << QString("franc") << QString("Label10");
-}
-
-void TestLanguages::noLanguageCodeChangesNothing()
-{
-    QFETCH(QString, before);
-    QFETCH(QString, code);
-    TestProgram test;
-    test.program().continueStartUp();
-    TwoPlayerWindow& velmora = test.program().velmora();
-    ComputerWindow& velmoraco = test.program().velmoraco();
-    choose(velmora, "apropos");
-    choose(velmora, "print2");
-    if (!before.isEmpty())
-        choose(velmora, before);
-    QTest::mouseClick(velmora.findChild<QPushButton*>("Mm"), Qt::LeftButton);
-    const QStringList shown = everything(test.program());
+    // The language in force, chosen again from the other window, changes no
+    // text and is saved again.
     QFile::remove(test.settingsPath());
-
-    velmora.setProperty("Lan", code);
-    velmora.lang();
-    velmoraco.lang();
-    QCOMPARE(everything(test.program()), shown);
-    QVERIFY(!QFile::exists(test.settingsPath()));
+    chooseItem(*windows[!s.fromComputer], s.choice);
+    QCOMPARE(everything(test.program()), expected);
+    QCOMPARE(test.settingsBytes(), QByteArray(s.file));
 }
 
-void TestLanguages::theTurnPanelKeepsItsPlayerAcrossASwitch()
+void TestLanguages::closedWindowsComeBackInTheLanguageInForce()
 {
     TestProgram test;
-    test.program().continueStartUp();
-    TwoPlayerWindow& velmora = test.program().velmora();
-    choose(velmora, "angl");
-    QCOMPARE(panel(velmora, "Panel2"), QStringLiteral("Player : 1"));
-    QTest::mouseClick(velmora.findChild<QPushButton*>("Hg"), Qt::LeftButton);
-    QCOMPARE(panel(velmora, "Panel2"), QStringLiteral("Player : 2"));
-    choose(velmora, "franc");
-    QCOMPARE(panel(velmora, "Panel2"), QStringLiteral("Joueur : 2"));
-
-    // The language already in force changes no text and is saved again.
-    const QStringList shown = everything(test.program());
-    QFile::remove(test.settingsPath());
-    choose(test.program().velmoraco(), "franc");
-    QCOMPARE(everything(test.program()), shown);
-    QCOMPARE(test.settingsBytes(), QByteArray("F\r\r\n"));
-
-    QTest::mouseClick(velmora.findChild<QPushButton*>("Mm"), Qt::LeftButton);
-    QCOMPARE(panel(velmora, "Panel2"), QStringLiteral("Joueur : 1"));
-    choose(velmora, "angl");
-    QCOMPARE(panel(velmora, "Panel2"), QStringLiteral("Player : 1"));
-    QCOMPARE(velmora.property("nbjouer").toString(), QStringLiteral("2"));
-}
-
-void TestLanguages::theLevelPanelNamesTheGameType_data()
-{
-    QTest::addColumn<QString>("pt");
-    QTest::addColumn<QString>("choice");
-    QTest::addColumn<QString>("levelName");
-    QTest::addColumn<QByteArray>("file");
-    const auto row = [](const char* name, const char* pt, const char* choice, const char* levelName, const char* file) {
-        QTest::newRow(name) << QString(pt) << QString(choice) << QString(levelName) << QByteArray(file);
-    };
-    row("Hard, French", "I", "franc", "Impossible", "F\rI\r\n");
-    row("Hard, English", "I", "angl", "Hard", "A\rI\r\n");
-    row("Easy, French", "F", "franc", "Facile", "F\rF\r\n");
-    row("Easy, English", "F", "angl", "Easy", "A\rF\r\n");
-    row("Medium, French", "N", "franc", "Normal", "F\rN\r\n");
-    row("two players, English", "", "angl", "Medium", "A\r\r\n");
-    row("lower-case game type, French", "i", "franc", "Normal", "F\ri\r\n");
-}
-
-void TestLanguages::theLevelPanelNamesTheGameType()
-{
-    QFETCH(QString, pt);
-    QFETCH(QString, choice);
-    QFETCH(QString, levelName);
-    QFETCH(QByteArray, file);
-    TestProgram test;
-    test.program().velmora().setProperty("pt", pt);
-    ComputerWindow& velmoraco = test.program().velmoraco();
-    choose(velmoraco, choice);
-    QCOMPARE(panel(velmoraco, "Panel1"), levelName);
-    QCOMPARE(test.settingsBytes(), file);
-}
-
-void TestLanguages::theAboutAndPrintWindowsOpenInTheLanguageInForce()
-{
-    TestProgram test;
-    test.program().continueStartUp();
-    TwoPlayerWindow& velmora = test.program().velmora();
-    ComputerWindow& velmoraco = test.program().velmoraco();
-    choose(velmora, "angl");
-    choose(velmora, "apropos");
-    choose(velmora, "print2");
-    QCOMPARE(aboutTitle(), QStringLiteral("About"));
-    QCOMPARE(printTexts(), kEnglishPrint);
-
-    // Cancel closes the print window for good; OK only hides the About window.
-    QTest::mouseClick(topLevel(QStringLiteral("Printer1"))->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-    QTest::mouseClick(topLevel(QStringLiteral("Apropos²"))->findChild<QPushButton*>("btnOK"), Qt::LeftButton);
-    QVERIFY(topLevel(QStringLiteral("Printer1")) == nullptr);
-    QVERIFY(!topLevel(QStringLiteral("Apropos²"))->isVisible());
-    choose(velmoraco, "franc");
-    QCOMPARE(aboutTitle(), QStringLiteral("A propos"));
-    choose(velmora, "print2");
-    QCOMPARE(printTexts(), kFrenchPrint);
-
-    // Closed with its close box, the About window goes and comes back anew.
-    choose(velmora, "apropos");
-    topLevel(QStringLiteral("Apropos²"))->close();
-    QVERIFY(topLevel(QStringLiteral("Apropos²")) == nullptr);
-    choose(velmora, "angl");
-    QCOMPARE(printTexts(), kEnglishPrint);
-    choose(velmora, "apropos");
-    QCOMPARE(aboutTitle(), QStringLiteral("About"));
-    QVERIFY(topLevel(QStringLiteral("Apropos²"))->isVisible());
-}
-
-void TestLanguages::qtsOwnTextsFollowTheLanguage()
-{
-    TestProgram test;
-    test.program().continueStartUp();
-    TwoPlayerWindow& velmora = test.program().velmora();
-    const auto cancelText = [] {
-        QMessageBox box;
-        box.setStandardButtons(QMessageBox::Cancel);
-        return box.button(QMessageBox::Cancel)->text();
-    };
-    choose(velmora, "angl");
-    QCOMPARE(qtTranslationInUse(), QStringLiteral("en"));
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
-    QCOMPARE(cancelText(), QStringLiteral("Cancel"));
-
-    choose(velmora, "franc");
-    QCOMPARE(qtTranslationInUse(), QStringLiteral("fr"));
-    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_fr.qm")))
-        QSKIP("Qt's French translation is not installed");
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
-    QCOMPARE(cancelText(), QStringLiteral("Annuler"));
+    Program& program = test.program();
+    program.continueStartUp();
+    TwoPlayerWindow& velmora = program.velmora();
+    chooseItem(velmora, "angl");
+    chooseItem(velmora, "apropos");
+    chooseItem(velmora, "print2");
+    QCOMPARE(auxiliaryTexts(program), kEnglish);
+    // Cancel closes the print window for good; OK only hides the About
+    // window, which follows the language still; its close box closes it.
+    QTest::mouseClick(program.printer1().findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    QTest::mouseClick(program.apropos().findChild<QPushButton*>("btnOK"), Qt::LeftButton);
+    QCOMPARE(auxiliaryTexts(program), QStringList{"About"});
+    QVERIFY(!program.apropos().isVisible());
+    chooseItem(velmora, "franc");
+    chooseItem(velmora, "print2");
+    QCOMPARE(auxiliaryTexts(program), kFrench);
+    program.apropos().close();
+    chooseItem(velmora, "angl");
+    QCOMPARE(auxiliaryTexts(program), kEnglish.mid(1));
+    chooseItem(velmora, "apropos");
+    QCOMPARE(auxiliaryTexts(program), kEnglish);
+    QVERIFY(program.apropos().isVisible());
 }
 
 QTEST_MAIN(TestLanguages)
