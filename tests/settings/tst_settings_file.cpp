@@ -4,46 +4,22 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-#include <utility>
-
-using velmora::StoredSettings;
-
-// Shows both codes as bytes when a comparison fails.
-namespace velmora {
-char* toString(const StoredSettings& settings)
-{
-    return QTest::toString(QStringLiteral("{lan [%1], pt [%2]}")
-                               .arg(QString::fromLatin1(settings.lan.toLatin1().toHex(' ')),
-                                   QString::fromLatin1(settings.pt.toLatin1().toHex(' '))));
-}
-} // namespace velmora
+using namespace velmora;
 
 namespace {
 
-const QFileDevice::Permissions kReadOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-
-// The bits stored with the file, without those Qt adds for the current user.
-QFileDevice::Permissions storedPermissions(const QString& path)
-{
-    return QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
-}
-
-void expectOneWarning(const QString& path)
-{
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(path)));
-}
+const auto codes = [](const StoredSettings& s) { return QStringList{s.lan, s.pt}; };
 
 void writeRaw(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
@@ -53,243 +29,125 @@ QByteArray readRaw(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-// The first line and the game-type line as raw bytes, found by splitting the
-// data rather than by walking it: CR LF counts as CR, and a final line end
-// does not start another line.
-std::pair<QByteArray, QByteArray> splitLines(QByteArray bytes)
-{
-    bytes.replace("\r\n", "\r");
-    if (bytes.endsWith('\r'))
-        bytes.chop(1);
-    const QList<QByteArray> lines = bytes.split('\r');
-    if (lines.first().isEmpty() || lines.size() < 2)
-        return {lines.first(), {}};
-    return {lines.first(), lines.last()};
-}
-
 } // namespace
 
 class TestSettingsFile : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
+
 private slots:
-    void init();
-
-    void writtenBytes_data();
-    void writtenBytes();
-    void parsedLines_data();
-    void parsedLines();
-    void randomBytesReadAndWrittenBack();
-
-    void pathFollowsXdgConfigHome();
-    void readingWithoutUsableFile();
-    void readingStopsAfter64KiB();
-
-    void savingCreatesFolderAndReadsBack();
-    void savingReplacesWholeFileKeepingPermissions();
-    void refusedSaveLeavesOldContent_data();
-    void refusedSaveLeavesOldContent();
-
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_config;
-};
-
-void TestSettingsFile::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_config = m_dir->filePath(QStringLiteral("config"));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config));
     // Each failure must log exactly the one line a test expects, nothing more.
-    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
-}
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("."))); }
 
-void TestSettingsFile::writtenBytes_data()
-{
-    QTest::addColumn<QString>("lan");
-    QTest::addColumn<QString>("pt");
-    QTest::addColumn<QByteArray>("bytes");
-    const auto row = [](const char* name, const QString& lan, const QString& pt, const QByteArray& bytes) {
-        QTest::newRow(name) << lan << pt << bytes;
-    };
-    row("French, Easy", "F", "F", "\x46\x0D\x46\x0D\x0A");
-    row("English, two players", "A", "", "\x41\x0D\x0D\x0A");
-    row("English, Hard", "A", "I", "\x41\x0D\x49\x0D\x0A");
-    row("no language, Easy", "", "F", "\x0D\x46\x0D\x0A");
-    row("codes kept as they are", "a", "F ", "a\rF \r\n");
-    row("Latin-1", QStringLiteral("\u00E9"), "", "\xE9\r\r\n");
-}
-
-void TestSettingsFile::writtenBytes()
-{
-    QFETCH(QString, lan);
-    QFETCH(QString, pt);
-    QFETCH(QByteArray, bytes);
-    QCOMPARE(velmora::settingsFileBytes({lan, pt}), bytes);
-}
-
-void TestSettingsFile::parsedLines_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("lan");
-    QTest::addColumn<QString>("pt");
-    const auto row = [](const char* name, const QByteArray& bytes, const QString& lan, const QString& pt) {
-        QTest::newRow(name) << bytes << lan << pt;
-    };
-    row("French, Easy", "\x46\x0D\x46\x0D\x0A", "F", "F");
-    row("English, two players", "\x41\x0D\x0D\x0A", "A", "");
-    row("English, Hard", "\x41\x0D\x49\x0D\x0A", "A", "I");
-    row("no language, Easy", "\x0D\x46\x0D\x0A", "", "");
-    row("lines ended by CR LF", "A\r\nN\r\n", "A", "N");
-    row("three lines", "A\rI\r\nN\r\n", "A", "N");
-    row("empty first line, then I", "\r\nI\r\n", "", "");
-    row("lower case kept", "a\rf\r\n", "a", "f");
-    row("blanks kept", "F \r I\r\n", "F ", " I");
-    row("lone LF in lines", "A\nB\rN\nI\r\n", "A\nB", "N\nI");
-    row("LF after CR LF", "A\r\n\nI", "A", "\nI");
-    row("final empty line", "A\rI\r\n\r\n", "A", "");
-    row("only a first line", "F\r\n", "F", "");
-    row("no line end", "A", "A", "");
-    row("last line without end", "A\rI", "A", "I");
-    row("empty", "", "", "");
-    row("Latin-1, not UTF-8", "\xE9\r\xC3\xA9", QStringLiteral("\u00E9"), QStringLiteral("\u00C3\u00A9"));
-}
-
-void TestSettingsFile::parsedLines()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, lan);
-    QFETCH(QString, pt);
-    QCOMPARE(velmora::parseSettingsBytes(bytes), (StoredSettings{lan, pt}));
-}
-
-void TestSettingsFile::randomBytesReadAndWrittenBack()
-{
-    QRandomGenerator random(20260214);
-    // Mostly bytes that matter to the format, the rest anything at all.
-    static constexpr char kFrequent[] = "\r\n\r\nAFNI a\0\xE9\xFF";
-    const QByteArray alphabet(kFrequent, sizeof kFrequent - 1);
-    for (int round = 0; round < 5000; ++round) {
-        QByteArray bytes;
-        for (int i = random.bounded(24); i > 0; --i)
-            bytes += random.bounded(4) ? alphabet.at(random.bounded(alphabet.size())) : char(random.bounded(256));
-        const auto [firstLine, lastLine] = splitLines(bytes);
-        const StoredSettings parsed = velmora::parseSettingsBytes(bytes);
-        const QByteArray written = velmora::settingsFileBytes(parsed);
-        const QByteArray input = bytes.toHex(' ');
-        QVERIFY2(written == firstLine + '\r' + lastLine + "\r\n", input.constData());
-        // Read back, the game type loses a leading line feed: it follows the
-        // CR that ends the first line, and CR LF is one line end.
-        const StoredSettings reread = velmora::parseSettingsBytes(written);
-        QVERIFY2(reread.lan == parsed.lan, input.constData());
-        QVERIFY2(reread.pt == (parsed.pt.startsWith('\n') ? parsed.pt.mid(1) : parsed.pt), input.constData());
-    }
-}
-
-void TestSettingsFile::pathFollowsXdgConfigHome()
-{
-    QCOMPARE(velmora::settingsFilePath(), m_config + QStringLiteral("/Velmora.ini"));
-    qunsetenv("XDG_CONFIG_HOME");
-    QCOMPARE(velmora::settingsFilePath(), QDir::homePath() + QStringLiteral("/.config/Velmora.ini"));
-}
-
-void TestSettingsFile::readingWithoutUsableFile()
-{
-    const QString path = velmora::settingsFilePath();
-    QCOMPARE(velmora::readSettingsFile(path), StoredSettings());
-
-    QVERIFY(QDir().mkpath(m_config));
-    writeRaw(path, {});
-    QCOMPARE(velmora::readSettingsFile(path), StoredSettings());
-
-    QVERIFY(QFile::remove(path));
-    QVERIFY(QDir().mkpath(path));
-    expectOneWarning(path);
-    QCOMPARE(velmora::readSettingsFile(path), StoredSettings());
-}
-
-void TestSettingsFile::readingStopsAfter64KiB()
-{
-    // Within the first 64 KiB the lines are "A", a long one and "N"; the
-    // binary rest of the mebibyte ends with the line "F".
-    QByteArray bytes = "A\r" + QByteArray(64 * 1024 - 4, 'z') + "\rN";
-    QRandomGenerator random(64);
-    while (bytes.size() < 1024 * 1024 - 4)
-        bytes += char(random.bounded(256));
-    bytes += "\rF\r\n";
-    QCOMPARE(velmora::parseSettingsBytes(bytes).pt, QStringLiteral("F"));
-
-    const QString path = velmora::settingsFilePath();
-    QVERIFY(QDir().mkpath(m_config));
-    writeRaw(path, bytes);
-    QCOMPARE(velmora::readSettingsFile(path), (StoredSettings{"A", "N"}));
-}
-
-void TestSettingsFile::savingCreatesFolderAndReadsBack()
-{
-    m_config = m_dir->filePath(QStringLiteral("not/yet"));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config));
-    const QString path = velmora::settingsFilePath();
-    QVERIFY(velmora::writeSettingsFile(path, {"A", "I"}));
-    QCOMPARE(readRaw(path), QByteArray("A\rI\r\n"));
-    QCOMPARE(velmora::readSettingsFile(path), (StoredSettings{"A", "I"}));
-}
-
-void TestSettingsFile::savingReplacesWholeFileKeepingPermissions()
-{
-    const QString path = velmora::settingsFilePath();
-    const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
-    QVERIFY(QDir().mkpath(m_config));
-    writeRaw(path, "F\rN\rI\ra much longer old file\r\n");
-    QVERIFY(QFile::setPermissions(path, permissions));
-
-    QVERIFY(velmora::writeSettingsFile(path, {"A", ""}));
-    QCOMPARE(readRaw(path), QByteArray("A\r\r\n"));
-    QCOMPARE(storedPermissions(path), permissions);
-    QCOMPARE(
-        QDir(m_config).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"Velmora.ini"});
-}
-
-enum class Obstacle { ReadOnlyFile, FolderIsAFile, FileIsAFolder, UnwritableFolder };
-
-void TestSettingsFile::refusedSaveLeavesOldContent_data()
-{
-    QTest::addColumn<Obstacle>("obstacle");
-    QTest::newRow("read-only file") << Obstacle::ReadOnlyFile;
-    QTest::newRow("configuration folder is a file") << Obstacle::FolderIsAFile;
-    QTest::newRow("folder in place of the file") << Obstacle::FileIsAFolder;
-    QTest::newRow("unwritable folder") << Obstacle::UnwritableFolder;
-}
-
-void TestSettingsFile::refusedSaveLeavesOldContent()
-{
-    QFETCH(Obstacle, obstacle);
-    const QString path = velmora::settingsFilePath();
-    const QByteArray old("F\rN\r\n");
-    // Lets the temporary folder be removed again whatever happens.
-    const auto restoreFolder = qScopeGuard([this] {
-        QFile::setPermissions(m_config, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    });
-    const QString oldPath = obstacle == Obstacle::FolderIsAFile ? m_config
-        : obstacle == Obstacle::FileIsAFolder                   ? path + QStringLiteral("/kept")
-                                                                : path;
-    QVERIFY(QDir().mkpath(QFileInfo(oldPath).absolutePath()));
-    writeRaw(oldPath, old);
-    if (obstacle == Obstacle::ReadOnlyFile)
-        QVERIFY(QFile::setPermissions(path, kReadOnly));
-    if (obstacle == Obstacle::UnwritableFolder) {
-        QVERIFY(QFile::setPermissions(m_config, kReadOnly | QFileDevice::ExeOwner));
-        if (QFileInfo(m_config).isWritable())
-            QSKIP("this user may write into any folder");
+    // Each row: the bytes of a file and the codes they hold; an empty first line
+    // leaves the game type unread. Saving the codes of a row marked as written
+    // writes exactly its bytes.
+    void bytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("lan");
+        QTest::addColumn<QString>("pt");
+        QTest::addColumn<bool>("written");
+        const auto row = [](const char* name, const QByteArray& bytes, const QString& lan, const QString& pt,
+                             bool written) { QTest::newRow(name) << bytes << lan << pt << written; };
+        row("46 0D 46 0D 0A: French, Easy", "\x46\x0D\x46\x0D\x0A", "F", "F", true);
+        row("41 0D 0D 0A: English, two players", "\x41\x0D\x0D\x0A", "A", "", true);
+        row("41 0D 49 0D 0A: English, Hard", "\x41\x0D\x49\x0D\x0A", "A", "I", true);
+        row("0D 46 0D 0A: no language, Easy", "\x0D\x46\x0D\x0A", "", "F", true);
+        row("codes kept as they are", "a\rF \r\n", "a", "F ", true);
+        row("Latin-1", "\xE9\r\r\n", QStringLiteral("\u00E9"), "", true);
+        row("CR LF ends lines", "A\r\nN\r\n", "A", "N", false);
+        row("three lines: the last is the game type", "A\rI\r\nN\r\n", "A", "N", false);
+        row("empty first line, then I", "\r\nI\r\n", "", "I", false);
+        row("lone LF inside lines", "A\nB\rN\nI\r\n", "A\nB", "N\nI", false);
+        row("Latin-1, not UTF-8", "\xE9\r\xC3\xA9", QStringLiteral("\u00E9"), QStringLiteral("\u00C3\u00A9"), false);
     }
 
-    expectOneWarning(path);
-    QVERIFY(!velmora::writeSettingsFile(path, {"A", "I"}));
-    QCOMPARE(readRaw(oldPath), old);
-    if (obstacle == Obstacle::ReadOnlyFile)
-        QCOMPARE(storedPermissions(path), kReadOnly);
-}
+    void bytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, lan);
+        QFETCH(QString, pt);
+        QFETCH(bool, written);
+        QCOMPARE(codes(parseSettingsBytes(bytes)), (QStringList{lan, lan.isEmpty() ? QString() : pt}));
+        QVERIFY(!written || settingsFileBytes({lan, pt}) == bytes);
+    }
+
+    // Thousands of byte strings, mostly of the bytes that matter to the format:
+    // saving what was read writes the first line, CR, the game type, CR LF. The
+    // lines are found here by splitting rather than by walking the data.
+    void randomBytes()
+    {
+        QRandomGenerator random(20260214);
+        static constexpr char kFrequent[] = "\r\n\r\nAFNI a\0\xE9\xFF";
+        const QByteArray alphabet(kFrequent, sizeof kFrequent - 1);
+        for (int round = 0; round < 5000; ++round) {
+            QByteArray bytes;
+            for (int i = random.bounded(24); i > 0; --i)
+                bytes += random.bounded(4) ? alphabet.at(random.bounded(alphabet.size())) : char(random.bounded(256));
+            QByteArray split = QByteArray(bytes).replace("\r\n", "\r"); // CR LF is one line end
+            split.chop(split.endsWith('\r') ? 1 : 0); // a final line end starts no other line
+            const QList<QByteArray> lines = split.split('\r');
+            const QByteArray gameType = lines.first().isEmpty() || lines.size() < 2 ? QByteArray() : lines.last();
+            QVERIFY2(settingsFileBytes(parseSettingsBytes(bytes)) == lines.first() + '\r' + gameType + "\r\n",
+                bytes.toHex(' ').constData());
+        }
+    }
+
+    void files()
+    {
+        // Nothing to read yet; saving creates the missing folder, and a save
+        // replaces a longer file whole.
+        const QString path = m_dir.filePath(QStringLiteral("new/Velmora.ini"));
+        QCOMPARE(codes(readSettingsFile(path)), QStringList({"", ""}));
+        QVERIFY(writeSettingsFile(path, {"A", "I"}));
+        QCOMPARE(readRaw(path), QByteArray("A\rI\r\n"));
+        QVERIFY(writeSettingsFile(path, {"A", ""}));
+        QCOMPARE(readRaw(path), QByteArray("A\r\r\n"));
+
+        // A mebibyte of binary data, whose first 64 KiB hold the lines "A", a
+        // long one and "N": only those are read.
+        QByteArray bytes = "A\r" + QByteArray(64 * 1024 - 4, 'z') + "\rN";
+        QRandomGenerator random(64);
+        while (bytes.size() < 1024 * 1024 - 4)
+            bytes += char(random.bounded(256));
+        writeRaw(path, bytes + "\rF\r\n");
+        QCOMPARE(codes(readSettingsFile(path)), QStringList({"A", "N"}));
+    }
+
+    // A save that must fail, by where the old content stands in the configuration
+    // folder: the settings file made read-only (its permission bits decide, even
+    // for root); the folder itself, a regular file in its place; a file inside a
+    // folder in place of the settings file, which cannot be read either.
+    void refusedSave_data()
+    {
+        QTest::addColumn<QString>("oldFile");
+        QTest::newRow("read-only file") << "Velmora.ini";
+        QTest::newRow("unwritable folder: a file in its place") << "";
+        QTest::newRow("folder in place of the file") << "Velmora.ini/kept";
+    }
+
+    void refusedSave()
+    {
+        QFETCH(QString, oldFile);
+        const QString folder = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        const QString path = folder + QStringLiteral("/Velmora.ini");
+        const QString oldPath = oldFile.isEmpty() ? folder : folder + '/' + oldFile;
+        writeRaw(oldPath, "F\rN\r\n");
+        if (oldFile == QLatin1String("Velmora.ini"))
+            QVERIFY(
+                QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        const QRegularExpression warning(QRegularExpression::escape(path));
+        QTest::ignoreMessage(QtWarningMsg, warning);
+        QVERIFY(!writeSettingsFile(path, {"A", "I"}));
+        QCOMPARE(readRaw(oldPath), QByteArray("F\rN\r\n"));
+        if (oldFile.endsWith(QLatin1String("kept"))) {
+            QTest::ignoreMessage(QtWarningMsg, warning);
+            QCOMPARE(codes(readSettingsFile(path)), QStringList({"", ""}));
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
 #include "tst_settings_file.moc"
