@@ -75,7 +75,6 @@ public:
 
     // Ends the program at once: every window goes, nothing is saved.
     void end();
-    bool hasEnded() const { return ended_; }
 
 Q_SIGNALS:
     void ended();

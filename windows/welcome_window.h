@@ -23,8 +23,6 @@ class WelcomeWindow final : public QDialog {
 public:
     WelcomeWindow(Program& program, const Clock& clock);
 
-    QTimer* timer() const { return timer1_; }
-
 public Q_SLOTS:
     void Timer1_Timer();
     // The hand-over: the start-up continuation, then the window goes.
