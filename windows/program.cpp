@@ -19,6 +19,8 @@
 #include <QPrinter>
 #include <QScreen>
 
+#include <string>
+
 Q_LOGGING_CATEGORY(lcProgram, "velmora.program")
 
 namespace velmora {
@@ -158,7 +160,9 @@ void Program::chooseLevel(Level level)
     if (level != Hard)
         computer.computerGame().fields().tp1 = HardMarker::Cleared;
     const Language names = lan() == QLatin1String("F") ? Language::French : Language::English;
-    computer.showLevelName(caption(level == Easy ? "Level.F" : level == Medium ? "Level.N" : "Level.I", names));
+    // The level's name goes by the same code the settings file keeps.
+    const std::string nameKey = std::string("Level.") + levelCode(level);
+    computer.showLevelName(caption(nameKey.c_str(), names));
     computer.setChecked("joueur", false);
     for (Level each : {Easy, Medium, Hard})
         computer.setChecked(levelItem(each), each == level);
