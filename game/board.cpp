@@ -28,13 +28,11 @@ bool Board::hasEmptyCell() const
 
 bool Board::hasCompleteLine() const
 {
-    bool complete = false;
-    for (const Line& line : kLines) {
+    return std::any_of(kLines.begin(), kLines.end(), [this](const Line& line) {
         // Empty cells have codes of their own and never make a line.
         const Mark first = mark(line[0]);
-        complete = complete || (first != Mark::None && first == mark(line[1]) && first == mark(line[2]));
-    }
-    return complete;
+        return first != Mark::None && first == mark(line[1]) && first == mark(line[2]);
+    });
 }
 
 std::string Board::markText(int cell) const

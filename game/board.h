@@ -28,8 +28,8 @@ public:
     int moveCount() const { return moveCount_; }
     void setMoveCount(int count) { moveCount_ = count; }
 
-    // True when some line holds three equal marks. All eight lines are
-    // tested; which line, or how many, does not matter.
+    // True when some line holds three equal marks; which line, or how many,
+    // does not matter.
     bool hasCompleteLine() const;
 
     std::string markText(int cell) const;

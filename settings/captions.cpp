@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstring>
+#include <vector>
 
 Q_LOGGING_CATEGORY(lcCaptions, "velmora.captions")
 
@@ -13,32 +14,37 @@ namespace velmora {
 
 namespace {
 
+// Menu items are captioned by `lang`; the other texts by the window that
+// shows them.
+enum class Shown { InMenu, Elsewhere };
+
 struct CaptionRow {
     const char* key;
     const char* french;
     const char* english;
+    Shown shown = Shown::Elsewhere;
 };
 
 // The ampersand marks the access key. French says "&Options", English the
 // singular "&Option".
-constexpr std::array<CaptionRow, 40> kCaptions = {{
-    {"fichier", "&Fichier", "&Files"},
-    {"Newgame", "&Nouvelle Partie", "&New Game"},
-    {"print2", "&Imprimer", "&Print"},
-    {"propimpri", "&Propriété Imprimante", "&Configuration"},
-    {"Exit1", "&Quitter", "&Quit"},
-    {"option1", "&Options", "&Option"},
-    {"tp", "&Type de Partie", "&Game Type"},
-    {"co", "&Contre Ordinateur", "&Computer"},
-    {"facile", "&Facile", "&Easy"},
-    {"Normal", "&Normal", "&Medium"},
-    {"Impo", "&Impossible", "&Hard"},
-    {"joueur", "&2 Joueur", "&2 Players"},
-    {"langue", "&Langue", "&Language"},
-    {"franc", "&Français", "&French"},
-    {"angl", "&Anglais", "&English"},
-    {"Aide", "&Aide", "&Help"},
-    {"apropos", "A &propos", "&About"},
+constexpr std::array<CaptionRow, 46> kCaptions = {{
+    {"fichier", "&Fichier", "&Files", Shown::InMenu},
+    {"Newgame", "&Nouvelle Partie", "&New Game", Shown::InMenu},
+    {"print2", "&Imprimer", "&Print", Shown::InMenu},
+    {"propimpri", "&Propriété Imprimante", "&Configuration", Shown::InMenu},
+    {"Exit1", "&Quitter", "&Quit", Shown::InMenu},
+    {"option1", "&Options", "&Option", Shown::InMenu},
+    {"tp", "&Type de Partie", "&Game Type", Shown::InMenu},
+    {"co", "&Contre Ordinateur", "&Computer", Shown::InMenu},
+    {"facile", "&Facile", "&Easy", Shown::InMenu},
+    {"Normal", "&Normal", "&Medium", Shown::InMenu},
+    {"Impo", "&Impossible", "&Hard", Shown::InMenu},
+    {"joueur", "&2 Joueur", "&2 Players", Shown::InMenu},
+    {"langue", "&Langue", "&Language", Shown::InMenu},
+    {"franc", "&Français", "&French", Shown::InMenu},
+    {"angl", "&Anglais", "&English", Shown::InMenu},
+    {"Aide", "&Aide", "&Help", Shown::InMenu},
+    {"apropos", "A &propos", "&About", Shown::InMenu},
     {"Apropos.title", "A propos", "About"},
     {"Printer1.title", "Imprimer", "Print"},
     {"Printer1.Label1", "Impression de grille pour jouer au Velmora (par 15)",
@@ -64,18 +70,16 @@ constexpr std::array<CaptionRow, 40> kCaptions = {{
     {"Mark.none", "vide", "empty"},
     {"Mark.cross", "croix", "cross"},
     {"Mark.nought", "rond", "nought"},
+    // End-of-game boxes. The window against the computer speaks French only.
+    {"Box.title", "Partie terminée!", "End Game!"},
+    {"Box.drawTitle", "Bouh!!", "Bouh!!"},
+    {"Box.playerOneWins", "Bravo joueur 1!!! Vous avez gagné!!!", "Bravo player 1!!! You are WIN!!!"},
+    {"Box.playerTwoWins", "Bravo joueur 2!!! Vous avez gagné!!!", "Bravo player 2!!! You are WIN!!!"},
+    {"Box.draw", "Match nul!!!", "Match nul Anglais!!!"},
+    {"Box.personLoses", "Bouh!!! Vous avez perdu!!!", "Bouh!!! Vous avez perdu!!!"},
 }};
 
 } // namespace
-
-std::optional<Language> languageFromCode(const QString& lan)
-{
-    if (lan == QLatin1String("F"))
-        return Language::French;
-    if (lan == QLatin1String("A"))
-        return Language::English;
-    return std::nullopt;
-}
 
 QString caption(const char* key, Language language)
 {
@@ -87,27 +91,16 @@ QString caption(const char* key, Language language)
     return {};
 }
 
-const std::array<const char*, 17>& captionedMenuItems()
+const std::vector<const char*>& captionedMenuItems()
 {
-    static constexpr std::array<const char*, 17> items = {
-        "fichier",
-        "Newgame",
-        "print2",
-        "propimpri",
-        "Exit1",
-        "option1",
-        "tp",
-        "co",
-        "facile",
-        "Normal",
-        "Impo",
-        "joueur",
-        "langue",
-        "franc",
-        "angl",
-        "Aide",
-        "apropos",
-    };
+    static const std::vector<const char*> items = [] {
+        std::vector<const char*> keys;
+        for (const CaptionRow& row : kCaptions) {
+            if (row.shown == Shown::InMenu)
+                keys.push_back(row.key);
+        }
+        return keys;
+    }();
     return items;
 }
 

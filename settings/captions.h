@@ -2,26 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settings/language.h"
+
 #include <QString>
 
-#include <array>
-#include <optional>
+#include <vector>
 
 namespace velmora {
-
-enum class Language { French, English };
-
-// "F" is French and "A" English; any other code is no language at all.
-std::optional<Language> languageFromCode(const QString& lan);
 
 // Every text that changes with the language, by the name of what shows it.
 // Menu items go by their names ("fichier", "Newgame", ... "apropos"); the
 // other keys are listed in captions.cpp ("Apropos.title", "Printer1.Label1",
-// "Panel.twoPlayers", "Panel.playerOne", "Level.F", ...).
+// "Panel.twoPlayers", "Level.F", "Box.draw", ...).
 // Unknown keys give an empty text and a logged warning.
 QString caption(const char* key, Language language);
 
 // The names of the seventeen menu items that `lang` captions, in menu order.
-const std::array<const char*, 17>& captionedMenuItems();
+const std::vector<const char*>& captionedMenuItems();
 
 } // namespace velmora

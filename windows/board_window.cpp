@@ -3,6 +3,7 @@
 #include "windows/board_window.h"
 
 #include "platform/twips.h"
+#include "settings/program_settings.h"
 #include "windows/board_area.h"
 #include "windows/board_menus.h"
 #include "windows/program.h"
@@ -48,9 +49,10 @@ QString imageName(int cell)
 
 } // namespace
 
-BoardWindow::BoardWindow(Program& program, const char* name)
+BoardWindow::BoardWindow(Program& program, ProgramSettings& settings, const char* name)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , program_(program)
+    , settings_(settings)
 {
     setObjectName(QLatin1String(name));
     setWindowTitle(QStringLiteral("Velmora"));
@@ -216,13 +218,13 @@ void BoardWindow::describeCell(int cell, Mark mark)
 
 void BoardWindow::lang()
 {
-    const std::optional<Language> language = languageFromCode(program_.lan());
+    const std::optional<Language> language = languageOrNone(settings_.lan());
     if (!language)
         return;
-    program_.applyLanguageMarks(*language);
+    setChecked("angl", *language == Language::English);
+    setChecked("franc", *language == Language::French);
     for (const char* item : captionedMenuItems())
         menuItem(item)->setText(caption(item, *language));
-    program_.applyLanguageToAuxiliaryWindows(*language);
     applyStatusTexts(*language);
     language_ = *language;
     for (int cell = 1; cell <= kCellCount; ++cell)
@@ -270,11 +272,11 @@ void BoardWindow::Impo_Click()
 }
 void BoardWindow::franc_Click()
 {
-    program_.chooseLanguage(QStringLiteral("F"), *this);
+    program_.chooseLanguage(Language::French, *this);
 }
 void BoardWindow::angl_Click()
 {
-    program_.chooseLanguage(QStringLiteral("A"), *this);
+    program_.chooseLanguage(Language::English, *this);
 }
 void BoardWindow::print2_Click()
 {

@@ -18,6 +18,7 @@ class QPushButton;
 namespace velmora {
 
 class Program;
+class ProgramSettings;
 
 // What the two board windows share: the green board with its nine cell
 // buttons and images, the status bar, the menu tree and the commands that
@@ -38,13 +39,13 @@ class BoardWindow : public QMainWindow, public GameView {
     Q_PROPERTY(QString nbjouer READ nbjouer WRITE setNbjouer)
 
 public:
-    explicit BoardWindow(Program& program, const char* name);
+    BoardWindow(Program& program, ProgramSettings& settings, const char* name);
 
     virtual BoardGame& game() = 0;
     const Board& board() { return game().board(); }
 
-    // Applies the language code of the two-player window to this window,
-    // the About window and the print window; other codes change nothing.
+    // Applies the language code in force to this window's captions, check
+    // marks and status texts; a code that is no language changes nothing.
     void lang();
 
     QAction* menuItem(const char* name) const;
@@ -102,6 +103,7 @@ public Q_SLOTS:
 
 protected:
     Program& program() { return program_; }
+    ProgramSettings& settings() { return settings_; }
     QLabel* panel(int index) const;
     QPushButton* cellButton(int cell) const { return buttons_.at(static_cast<std::size_t>(cell - 1)); }
 
@@ -130,6 +132,7 @@ private:
     void holdDesignedSize();
 
     Program& program_;
+    ProgramSettings& settings_;
     std::array<QPushButton*, kCellCount> buttons_{};
     std::array<QLabel*, kCellCount> images_{};
     QLabel* croix_ = nullptr;

@@ -3,54 +3,51 @@
 #include "windows/computer_window.h"
 
 #include "platform/message_box.h"
+#include "settings/program_settings.h"
+#include "windows/game_types.h"
 #include "windows/program.h"
-#include "windows/two_player_window.h"
 
 #include <QLabel>
 
 namespace velmora {
 
-ComputerWindow::ComputerWindow(Program& program, RandomSource& random)
-    : BoardWindow(program, "Velmoraco")
+ComputerWindow::ComputerWindow(Program& program, ProgramSettings& settings, RandomSource& random)
+    : BoardWindow(program, settings, "Velmoraco")
     , game_(*this, random)
 {
     buildWindow({QString()}, {2500}, 1080);
-    // Form_Load: the person moves first; the language item follows the
-    // two-player window's code, French unless it is English.
-    game_.board().setToMove(Player::One);
-    if (program.velmora().Lan() == QLatin1String("A"))
-        setChecked("angl", true);
-    else
-        setChecked("franc", true);
+    // Form_Load: the language item follows the language code, French unless
+    // it is English.
+    setChecked(frenchUnlessEnglish(settings.lan()) == Language::English ? "angl" : "franc", true);
 }
 
 void ComputerWindow::announce(Outcome outcome)
 {
     // This window speaks French whatever the language.
-    switch (outcome) {
-    case Outcome::PlayerOneWins:
-        showExclamationBox(
-            this, QStringLiteral("Bravo joueur 1!!! Vous avez gagné!!!"), QStringLiteral("Partie terminée!"));
-        break;
-    case Outcome::PlayerTwoWins:
-        showExclamationBox(this, QStringLiteral("Bouh!!! Vous avez perdu!!!"), QStringLiteral("Partie terminée!"));
-        break;
-    case Outcome::Draw:
-        showExclamationBox(this, QStringLiteral("Match nul!!!"), QStringLiteral("Bouh!!"));
-        break;
-    }
+    const char* text = outcome == Outcome::PlayerOneWins ? "Box.playerOneWins"
+        : outcome == Outcome::PlayerTwoWins              ? "Box.personLoses"
+                                                         : "Box.draw";
+    const char* title = outcome == Outcome::Draw ? "Box.drawTitle" : "Box.title";
+    showExclamationBox(this, caption(text, Language::French), caption(title, Language::French));
 }
 
-void ComputerWindow::showLevelName(const QString& name)
+void ComputerWindow::startLevel(Level level, const QString& name)
 {
+    OpponentFields& fields = game_.fields();
+    if (level != Hard)
+        fields.tp1 = HardMarker::Cleared;
     panel(1)->setText(name);
+    for (const GameType& type : kGameTypes)
+        setChecked(type.menuItem, type.level == level);
+    show();
+    activateWindow();
+    fields.typepart = level;
+    game_.raz();
 }
 
 void ComputerWindow::applyStatusTexts(Language language)
 {
-    const QString pt = program().velmora().pt();
-    const char* key = pt == QLatin1String("I") ? "Level.I" : pt == QLatin1String("F") ? "Level.F" : "Level.N";
-    showLevelName(caption(key, language));
+    panel(1)->setText(caption(levelNameKey(settings().pt()), language));
 }
 
 void ComputerWindow::joueur_Click()

@@ -18,7 +18,7 @@ class ComputerWindow final : public BoardWindow {
     Q_PROPERTY(QString ca2 READ ca2 WRITE setCa2)
 
 public:
-    ComputerWindow(Program& program, RandomSource& random);
+    ComputerWindow(Program& program, ProgramSettings& settings, RandomSource& random);
 
     BoardGame& game() override { return game_; }
     ComputerGame& computerGame() { return game_; }
@@ -34,8 +34,9 @@ public:
     QString ca2() const { return QString::fromStdString(bookFieldText(game_.fields().ca2)); }
     void setCa2(const QString& text) { setBookField("ca2", game_.fields().ca2, text); }
 
-    // Names the level in the status bar.
-    void showLevelName(const QString& name);
+    // A level chosen: the Hard marker, the level's name in the status bar,
+    // the check marks, the window shown, then a new game at that level.
+    void startLevel(Level level, const QString& name);
 
 public Q_SLOTS:
     void joueur_Click() override;

@@ -53,7 +53,7 @@ QList<QLine> GridSheet::linesInTwips()
     return lines;
 }
 
-void GridSheet::paintInTwips(QPainter& painter)
+void GridSheet::paintInTwips(QPainter& painter) const
 {
     // A line is one screen pixel thick, 15 twips, on paper as on screen: a
     // cosmetic hairline would come out one printer dot thin.

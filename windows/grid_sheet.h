@@ -23,7 +23,7 @@ public:
     // The 60 lines of the sheet, in twips from its top-left corner.
     static QList<QLine> linesInTwips();
     // Draws the sheet with the painter's coordinates in twips.
-    static void paintInTwips(QPainter& painter);
+    void paintInTwips(QPainter& painter) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/print_window.h"
 
-#include "platform/printing.h"
 #include "platform/twips.h"
-#include "windows/grid_sheet.h"
 #include "windows/program.h"
 
 #include <QLabel>
@@ -49,12 +47,8 @@ void PrintWindow::applyLanguage(Language language)
 
 void PrintWindow::Command1_Click()
 {
-    // Cancelling the printer dialog cancels the print; the window closes
-    // either way.
-    if (runPrinterDialog(program_.printer(), this)) {
-        program_.printgrille();
-        printPageInTwips(program_.printer(), GridSheet::sizeInTwips(), &GridSheet::paintInTwips);
-    }
+    // The window closes whether the printer dialog printed or was cancelled.
+    program_.printGridSheet(*this);
     close();
 }
 

@@ -5,10 +5,13 @@
 #include "platform/printing.h"
 #include "platform/qt_translation.h"
 #include "platform/web_page.h"
+#include "platform/window_placement.h"
+#include "settings/captions.h"
 #include "settings/settings_file.h"
 #include "windows/about_window.h"
 #include "windows/build_config.h"
 #include "windows/computer_window.h"
+#include "windows/game_types.h"
 #include "windows/grid_sheet.h"
 #include "windows/print_window.h"
 #include "windows/two_player_window.h"
@@ -16,37 +19,12 @@
 
 #include <QApplication>
 #include <QLoggingCategory>
+#include <QPainter>
 #include <QPrinter>
-#include <QScreen>
-
-#include <string>
 
 Q_LOGGING_CATEGORY(lcProgram, "velmora.program")
 
 namespace velmora {
-
-namespace {
-
-void centreOnScreen(QWidget& window)
-{
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), window.size());
-        frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
-    }
-}
-
-const char* levelItem(Level level)
-{
-    return level == Easy ? "facile" : level == Medium ? "Normal" : "Impo";
-}
-
-const char* levelCode(Level level)
-{
-    return level == Easy ? "F" : level == Medium ? "N" : "I";
-}
-
-} // namespace
 
 Program::Program(RandomSource& random, Clock& clock)
     : random_(random)
@@ -67,7 +45,7 @@ Program::~Program()
 TwoPlayerWindow& Program::velmora()
 {
     if (velmora_.isNull()) {
-        velmora_ = new TwoPlayerWindow(*this);
+        velmora_ = new TwoPlayerWindow(*this, settings_);
         centreOnScreen(*velmora_);
     }
     return *velmora_;
@@ -76,7 +54,7 @@ TwoPlayerWindow& Program::velmora()
 ComputerWindow& Program::velmoraco()
 {
     if (velmoraco_.isNull()) {
-        velmoraco_ = new ComputerWindow(*this, random_);
+        velmoraco_ = new ComputerWindow(*this, settings_, random_);
         centreOnScreen(*velmoraco_);
     }
     return *velmoraco_;
@@ -93,7 +71,7 @@ AboutWindow& Program::apropos()
 {
     if (apropos_.isNull()) {
         apropos_ = new AboutWindow();
-        if (const std::optional<Language> language = languageFromCode(lan()))
+        if (const std::optional<Language> language = languageOrNone(settings_.lan()))
             apropos_->applyLanguage(*language);
     }
     return *apropos_;
@@ -103,7 +81,7 @@ PrintWindow& Program::printer1()
 {
     if (printer1_.isNull()) {
         printer1_ = new PrintWindow(*this);
-        if (const std::optional<Language> language = languageFromCode(lan()))
+        if (const std::optional<Language> language = languageOrNone(settings_.lan()))
             printer1_->applyLanguage(*language);
     }
     return *printer1_;
@@ -132,95 +110,62 @@ void Program::start()
 
 void Program::continueStartUp()
 {
-    const StoredSettings stored = readSettingsFile(settingsFilePath());
-    TwoPlayerWindow& twoPlayers = velmora();
-    twoPlayers.setLan(stored.lan);
-    twoPlayers.setPt(stored.pt);
-    twoPlayers.lang();
+    settings_.load();
+    velmora().lang();
     velmoraco().lang();
-    if (stored.pt == QLatin1String("F")) {
-        twoPlayers.facile_Click();
-    } else if (stored.pt == QLatin1String("N")) {
-        twoPlayers.Normal_Click();
-    } else if (stored.pt == QLatin1String("I")) {
-        twoPlayers.Impo_Click();
-    } else {
-        // An unknown game type must not leave the player without a window.
-        if (!stored.pt.isEmpty())
-            qCWarning(lcProgram) << "unknown game type" << stored.pt << "in" << settingsFilePath()
-                                 << "- opening the two-player game";
-        twoPlayers.show();
-        twoPlayers.activateWindow();
+    applyLanguageToSharedWindows();
+    const QString& code = settings_.pt();
+    const GameType* type = gameTypeOfCode(code);
+    if (type != nullptr && type->level != NoLevel) {
+        chooseLevel(type->level);
+        return;
     }
+    // An unknown game type must not leave the player without a window.
+    if (type == nullptr)
+        qCWarning(lcProgram) << "unknown game type" << code << "in" << settingsFilePath()
+                             << "- opening the two-player game";
+    velmora().show();
+    velmora().activateWindow();
 }
 
 void Program::chooseLevel(Level level)
 {
-    ComputerWindow& computer = velmoraco();
-    if (level != Hard)
-        computer.computerGame().fields().tp1 = HardMarker::Cleared;
-    const Language names = lan() == QLatin1String("F") ? Language::French : Language::English;
-    // The level's name goes by the same code the settings file keeps.
-    const std::string nameKey = std::string("Level.") + levelCode(level);
-    computer.showLevelName(caption(nameKey.c_str(), names));
-    computer.setChecked("joueur", false);
-    for (Level each : {Easy, Medium, Hard})
-        computer.setChecked(levelItem(each), each == level);
-    computer.show();
-    computer.activateWindow();
+    const GameType& type = gameTypeOfLevel(level);
+    const QString name = caption(type.nameKey, englishUnlessFrench(settings_.lan()));
+    velmoraco().startLevel(level, name);
     velmora().hide();
-    computer.computerGame().fields().typepart = level;
-    computer.computerGame().raz();
-    velmora().setPt(QLatin1String(levelCode(level)));
-    velmora().Save();
+    settings_.setPt(QLatin1String(type.code));
+    settings_.Save();
 }
 
 void Program::chooseTwoPlayers()
 {
-    TwoPlayerWindow& twoPlayers = velmora();
-    twoPlayers.setChecked("joueur", true);
-    for (const char* item : {"facile", "Impo", "Normal"})
-        twoPlayers.setChecked(item, false);
-    twoPlayers.show();
-    twoPlayers.activateWindow();
+    velmora().startTwoPlayerGame();
     velmoraco().hide();
-    twoPlayers.game().raz();
-    twoPlayers.setPt(QString());
-    velmora().Save();
+    settings_.setPt(QString());
+    settings_.Save();
 }
 
-void Program::chooseLanguage(const QString& code, BoardWindow& from)
+void Program::chooseLanguage(Language language, BoardWindow& from)
 {
-    velmora().setLan(code);
-    from.setChecked("angl", code == QLatin1String("A"));
-    from.setChecked("franc", code == QLatin1String("F"));
+    settings_.setLan(languageCode(language));
     from.lang();
-    BoardWindow& other = &from == &velmora() ? static_cast<BoardWindow&>(velmoraco()) : velmora();
+    BoardWindow& other = &from == velmora_ ? static_cast<BoardWindow&>(velmoraco()) : velmora();
     other.lang();
-    velmora().Save();
+    applyLanguageToSharedWindows();
+    settings_.Save();
 }
 
-QString Program::lan()
+void Program::applyLanguageToSharedWindows()
 {
-    return velmora().Lan();
-}
-
-void Program::applyLanguageMarks(Language language)
-{
-    useQtTranslation(language == Language::French ? QStringLiteral("fr") : QStringLiteral("en"));
-    const bool english = language == Language::English;
-    for (BoardWindow* window : {static_cast<BoardWindow*>(&velmora()), static_cast<BoardWindow*>(&velmoraco())}) {
-        window->setChecked("angl", english);
-        window->setChecked("franc", !english);
-    }
-}
-
-void Program::applyLanguageToAuxiliaryWindows(Language language)
-{
+    const std::optional<Language> language = languageOrNone(settings_.lan());
+    if (!language)
+        return;
+    useQtTranslation(*language == Language::French ? QStringLiteral("fr") : QStringLiteral("en"));
     if (!apropos_.isNull())
-        apropos_->applyLanguage(language);
+        apropos_->applyLanguage(*language);
     if (!printer1_.isNull())
-        printer1_->applyLanguage(language);
+        printer1_->applyLanguage(*language);
 }
 
 void Program::showAbout()
@@ -243,6 +188,15 @@ void Program::printerSetup()
 {
     QWidget* parent = QApplication::activeWindow();
     runPrinterDialog(printer(), parent != nullptr ? parent : &velmora());
+}
+
+void Program::printGridSheet(QWidget& dialogParent)
+{
+    // Cancelling the printer dialog cancels the print.
+    if (!runPrinterDialog(printer(), &dialogParent))
+        return;
+    const GridSheet& sheet = printgrille();
+    printPageInTwips(printer(), GridSheet::sizeInTwips(), [&sheet](QPainter& painter) { sheet.paintInTwips(painter); });
 }
 
 void Program::openProgramPage()

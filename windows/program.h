@@ -3,7 +3,8 @@
 #pragma once
 
 #include "game/opponent_fields.h"
-#include "settings/captions.h"
+#include "settings/language.h"
+#include "settings/program_settings.h"
 
 #include <QObject>
 #include <QPointer>
@@ -11,6 +12,7 @@
 #include <memory>
 
 class QPrinter;
+class QWidget;
 
 namespace velmora {
 
@@ -25,9 +27,10 @@ class TwoPlayerWindow;
 class WelcomeWindow;
 
 // The program's six windows, each a single instance, created the first time
-// it is needed and never shown by being created. The commands that reach
-// across windows (game types, languages, the settings file, printing, the
-// Help menu) live here.
+// it is needed and never shown by being created, and the program's settings.
+// The commands that reach across windows (game types, languages, printing,
+// the Help menu) live here: a window forwards them and the program tells
+// each window what to show.
 class Program final : public QObject {
     Q_OBJECT
 
@@ -41,8 +44,6 @@ public:
     AboutWindow& apropos();
     PrintWindow& printer1();
     GridSheet& printgrille();
-    bool hasVelmoraco() const { return !velmoraco_.isNull(); }
-    bool hasAcceuil() const { return !acceuil_.isNull(); }
     bool hasApropos() const { return !apropos_.isNull(); }
     bool hasPrinter1() const { return !printer1_.isNull(); }
 
@@ -55,20 +56,16 @@ public:
     void continueStartUp();
 
     void chooseLevel(Level level);
-    // A language command of either board window: that window applies the
-    // language first, then the other one, and the choice is saved.
-    void chooseLanguage(const QString& code, BoardWindow& from);
     void chooseTwoPlayers();
-
-    QString lan();
-    // Language check marks of both board windows.
-    void applyLanguageMarks(Language language);
-    // Titles and texts of the About and print windows, when they exist.
-    void applyLanguageToAuxiliaryWindows(Language language);
+    // A language command of either board window: that window takes the
+    // language first, then the other one, and the choice is saved.
+    void chooseLanguage(Language language, BoardWindow& from);
 
     void showAbout();
     void showPrintWindow();
     void printerSetup();
+    // The printer dialog over `dialogParent`, then the grid sheet on one page.
+    void printGridSheet(QWidget& dialogParent);
     void openProgramPage();
     void openSiblingPage();
     void openAuthorPage();
@@ -80,8 +77,13 @@ Q_SIGNALS:
     void ended();
 
 private:
+    // The language in force, if it is one, on the windows that both board
+    // windows share and on Qt's own texts.
+    void applyLanguageToSharedWindows();
+
     RandomSource& random_;
     Clock& clock_;
+    ProgramSettings settings_;
     QPointer<TwoPlayerWindow> velmora_;
     QPointer<ComputerWindow> velmoraco_;
     QPointer<WelcomeWindow> acceuil_;

@@ -4,9 +4,7 @@
 
 #include "platform/message_box.h"
 #include "platform/twips.h"
-#include "settings/settings_file.h"
-#include "windows/computer_window.h"
-#include "windows/program.h"
+#include "windows/game_types.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,8 +20,8 @@ constexpr std::array<int, 9> kCellOfDigit = {7, 8, 9, 4, 5, 6, 1, 2, 3};
 
 } // namespace
 
-TwoPlayerWindow::TwoPlayerWindow(Program& program)
-    : BoardWindow(program, "Velmora")
+TwoPlayerWindow::TwoPlayerWindow(Program& program, ProgramSettings& settings)
+    : BoardWindow(program, settings, "Velmora")
 {
     buildWindow({QStringLiteral("2 Joueurs"), QStringLiteral("Joueur : 1")}, {1200, 1200}, 960);
     for (int cell = 1; cell <= kCellCount; ++cell)
@@ -41,9 +39,15 @@ TwoPlayerWindow::TwoPlayerWindow(Program& program)
     command1->installEventFilter(this);
     setFocusProxy(command1);
     command1->setFocus();
+}
 
-    // Form_Load
-    game_.board().setToMove(Player::One);
+void TwoPlayerWindow::startTwoPlayerGame()
+{
+    for (const GameType& type : kGameTypes)
+        setChecked(type.menuItem, type.level == NoLevel);
+    show();
+    activateWindow();
+    game_.raz();
 }
 
 bool TwoPlayerWindow::eventFilter(QObject* watched, QEvent* event)
@@ -65,31 +69,18 @@ void TwoPlayerWindow::Command1_KeyPress(const QString& text)
 
 void TwoPlayerWindow::showTurn(Player toMove)
 {
-    const bool one = toMove == Player::One;
-    const char* key = one ? "Panel.playerOne" : "Panel.playerTwo";
-    panel(2)->setText(caption(key, english() ? Language::English : Language::French));
+    const char* key = toMove == Player::One ? "Panel.playerOne" : "Panel.playerTwo";
+    panel(2)->setText(caption(key, ownLanguage()));
 }
 
 void TwoPlayerWindow::announce(Outcome outcome)
 {
-    const bool inEnglish = english();
-    QString text;
-    QString title = inEnglish ? QStringLiteral("End Game!") : QStringLiteral("Partie terminée!");
-    switch (outcome) {
-    case Outcome::PlayerOneWins:
-        text = inEnglish ? QStringLiteral("Bravo player 1!!! You are WIN!!!")
-                         : QStringLiteral("Bravo joueur 1!!! Vous avez gagné!!!");
-        break;
-    case Outcome::PlayerTwoWins:
-        text = inEnglish ? QStringLiteral("Bravo player 2!!! You are WIN!!!")
-                         : QStringLiteral("Bravo joueur 2!!! Vous avez gagné!!!");
-        break;
-    case Outcome::Draw:
-        text = inEnglish ? QStringLiteral("Match nul Anglais!!!") : QStringLiteral("Match nul!!!");
-        title = QStringLiteral("Bouh!!");
-        break;
-    }
-    showExclamationBox(this, text, title);
+    const Language language = ownLanguage();
+    const char* text = outcome == Outcome::PlayerOneWins ? "Box.playerOneWins"
+        : outcome == Outcome::PlayerTwoWins              ? "Box.playerTwoWins"
+                                                         : "Box.draw";
+    const char* title = outcome == Outcome::Draw ? "Box.drawTitle" : "Box.title";
+    showExclamationBox(this, caption(text, language), caption(title, language));
 }
 
 void TwoPlayerWindow::applyStatusTexts(Language language)
@@ -100,11 +91,6 @@ void TwoPlayerWindow::applyStatusTexts(Language language)
     const bool playerOne = shown == caption("Panel.playerOne", Language::French)
         || shown == caption("Panel.playerOne", Language::English);
     panel(2)->setText(caption(playerOne ? "Panel.playerOne" : "Panel.playerTwo", language));
-}
-
-void TwoPlayerWindow::Save()
-{
-    writeSettingsFile(settingsFilePath(), {lan_, pt_});
 }
 
 } // namespace velmora

@@ -2,30 +2,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settings/program_settings.h"
 #include "windows/board_window.h"
 
 namespace velmora {
 
 // `Velmora`: two people share the screen, with the mouse or the digit keys.
-// It also holds the program's two settings while it runs: the language code
-// `Lan` and the game-type code `pt`.
+// The program's two settings, the language code `Lan` and the game-type code
+// `pt`, are found here under their names.
 class TwoPlayerWindow final : public BoardWindow {
     Q_OBJECT
     Q_PROPERTY(QString Lan READ Lan WRITE setLan)
     Q_PROPERTY(QString pt READ pt WRITE setPt)
 
 public:
-    explicit TwoPlayerWindow(Program& program);
+    TwoPlayerWindow(Program& program, ProgramSettings& settings);
 
     BoardGame& game() override { return game_; }
 
-    QString Lan() const { return lan_; }
-    void setLan(const QString& code) { lan_ = code; }
-    QString pt() const { return pt_; }
-    void setPt(const QString& code) { pt_ = code; }
+    QString Lan() { return settings().lan(); }
+    void setLan(const QString& code) { settings().setLan(code); }
+    QString pt() { return settings().pt(); }
+    void setPt(const QString& code) { settings().setPt(code); }
 
-    // Rewrites the settings file with `Lan` and `pt`.
-    void Save();
+    // Two players chosen: this window's check marks, shown, a new game.
+    void startTwoPlayerGame();
 
 public Q_SLOTS:
     // Keyboard play: the digit keys as on a numeric keypad, 7 8 9 on top.
@@ -38,12 +39,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool english() const { return lan_ == QLatin1String("A"); }
+    // This window's own texts: English for "A", French for any other code.
+    Language ownLanguage() { return frenchUnlessEnglish(settings().lan()); }
 
     TwoPlayerGame game_{*this};
-    // Neither French nor English until start-up or a language command sets it.
-    QString lan_ = QStringLiteral("Label10");
-    QString pt_ = QStringLiteral("Label10");
 };
 
 } // namespace velmora

@@ -4,15 +4,14 @@
 
 #include "platform/clock.h"
 #include "platform/twips.h"
+#include "platform/window_placement.h"
 #include "windows/build_config.h"
 #include "windows/program.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
 namespace velmora {
@@ -61,8 +60,7 @@ WelcomeWindow::WelcomeWindow(Program& program, const Clock& clock)
     setWindowTitle(QString());
     setFixedSize(twipsToPixels(6090), twipsToPixels(3930));
     buildControls();
-    if (const QScreen* display = QGuiApplication::primaryScreen())
-        move(display->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 
     // Form_Load
     startTime_ = clock_.now();

@@ -73,6 +73,15 @@ void TestProgram::writeSettings(const QByteArray& bytes) const
         file.write(bytes);
 }
 
+QWidget* topLevelWindow(const char* name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name))
+            return window;
+    }
+    return nullptr;
+}
+
 bool activate(QWidget& window)
 {
     window.show();

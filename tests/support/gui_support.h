@@ -88,6 +88,9 @@ private:
     std::unique_ptr<Program> program_;
 };
 
+// The program's window of that name, if it exists.
+QWidget* topLevelWindow(const char* name);
+
 // Shows a window and makes it active, so its shortcuts fire.
 bool activate(QWidget& window);
 

@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 the Velmora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/program_settings.h"
+
+#include "settings/settings_file.h"
+
+namespace velmora {
+
+void ProgramSettings::load()
+{
+    const StoredSettings stored = readSettingsFile(settingsFilePath());
+    lan_ = stored.lan;
+    pt_ = stored.pt;
+}
+
+void ProgramSettings::Save() const
+{
+    writeSettingsFile(settingsFilePath(), {lan_, pt_});
+}
+
+} // namespace velmora
