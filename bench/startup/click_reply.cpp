@@ -18,6 +18,7 @@
 
 #include "platform/clock.h"
 #include "platform/clock_random_source.h"
+#include "support/modal_answerer.h"
 #include "windows/computer_window.h"
 #include "windows/program.h"
 #include "windows/two_player_window.h"
@@ -26,7 +27,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,30 +40,6 @@
 namespace {
 
 constexpr int kGamesPerLevel = 1000;
-
-// Clicks OK on every message box as soon as its event loop starts.
-class BoxAnswerer final : public QObject {
-public:
-    BoxAnswerer() { QCoreApplication::instance()->installEventFilter(this); }
-    int answered = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show) {
-            if (auto* box = qobject_cast<QMessageBox*>(watched)) {
-                QMetaObject::invokeMethod(
-                    box,
-                    [this, box] {
-                        ++answered;
-                        box->button(QMessageBox::Ok)->click();
-                    },
-                    Qt::QueuedConnection);
-            }
-        }
-        return false;
-    }
-};
 
 struct Figures {
     std::vector<double> microseconds;
@@ -99,7 +75,7 @@ int main(int argc, char* argv[])
     velmora::Program program(dice, clock);
     program.start();
     program.acceuil().Frame1_Click();
-    BoxAnswerer answerer;
+    velmora::testing::ModalAnswerer answerer;
     std::mt19937 person(7);
 
     std::printf("qt\t%s\n", qVersion());
@@ -125,13 +101,13 @@ int main(int argc, char* argv[])
             std::copy_if(cells.begin(), cells.end(), std::back_inserter(open),
                 [](QPushButton* cell) { return cell->isVisible(); });
             QPushButton* cell = open.at(std::uniform_int_distribution<std::size_t>(0, open.size() - 1)(person));
-            const int boxesBefore = answerer.answered;
+            const qsizetype boxesBefore = answerer.seen().size();
             timer.start();
             QTest::mouseClick(cell, Qt::LeftButton);
             const qint64 handled = timer.nsecsElapsed();
             QCoreApplication::processEvents();
             const qint64 repainted = timer.nsecsElapsed();
-            if (answerer.answered > boxesBefore) {
+            if (answerer.seen().size() > boxesBefore) {
                 endings.add(handled);
                 ++games;
             } else {

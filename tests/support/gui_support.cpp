@@ -9,29 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace velmora::testing {
-
-MessageBoxAnswerer::MessageBoxAnswerer()
-    : watcher_(new QObject)
-{
-    auto* timer = new QTimer(watcher_);
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, watcher_, [this] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || !box->isVisible())
-            return;
-        seen_.append({box->text(), box->windowTitle(), box->icon(), int(box->buttons().size())});
-        box->button(QMessageBox::Ok)->click();
-    });
-    timer->start();
-}
-
-MessageBoxAnswerer::~MessageBoxAnswerer()
-{
-    delete watcher_;
-}
 
 double ScriptedRandom::next()
 {
@@ -142,7 +121,7 @@ QStringList checkedItems(QWidget& window, const QStringList& items)
     return checked;
 }
 
-QString seenBoxes(const MessageBoxAnswerer& answerer)
+QString seenBoxes(const ModalAnswerer& answerer)
 {
     QStringList boxes;
     for (const SeenBox& box : answerer.seen())

@@ -7,9 +7,9 @@
 
 #include "game/random_source.h"
 #include "platform/clock.h"
+#include "support/modal_answerer.h"
 #include "windows/program.h"
 
-#include <QMessageBox>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -17,31 +17,6 @@
 #include <memory>
 
 namespace velmora::testing {
-
-// One message box as the user saw it.
-struct SeenBox {
-    QString text;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttonCount = 0;
-};
-
-// Answers every message box that opens with OK, recording what it showed.
-// Stays armed until destroyed, so nested and repeated boxes never hang.
-class MessageBoxAnswerer {
-public:
-    MessageBoxAnswerer();
-    ~MessageBoxAnswerer();
-    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
-    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
-
-    const QList<SeenBox>& seen() const { return seen_; }
-    void clear() { seen_.clear(); }
-
-private:
-    QList<SeenBox> seen_;
-    QObject* watcher_;
-};
 
 // Dice that fall as the test says: cell numbers, drawn in turn; when the
 // script runs out, the draws go round the cells 1 to 9.
@@ -117,7 +92,7 @@ QString statusText(QWidget& window, const char* panel);
 QStringList checkedItems(QWidget& window, const QStringList& items);
 
 // Every box the answerer saw, as "title: text", one a line.
-QString seenBoxes(const MessageBoxAnswerer& answerer);
+QString seenBoxes(const ModalAnswerer& answerer);
 
 // What a reset puts back on a board window: the nine marks, which cells show
 // their button ("B") or their image ("I"), whose turn and the move count.

@@ -88,7 +88,7 @@ void TestComputerWindow::anEndOfGameIsAnnouncedAndResetBeforeTheClickReturns()
     TestProgram test;
     test.program().velmora().setLan(QStringLiteral("A"));
     ComputerWindow& window = computerAt(test, "2");
-    MessageBoxAnswerer answerer;
+    ModalAnswerer answerer;
     // The person plays Hd. First crosses on Hg and Mg, noughts on Hm and Mm:
     // Medium completes the middle column rather than block the left one.
     // Then crosses on Hg and Hm, noughts on Mg and Mm: the person's line ends
@@ -110,7 +110,7 @@ void TestComputerWindow::aHardGameThatSteppedDownIsFollowedByAHardGame()
 {
     TestProgram test;
     ComputerWindow& window = computerAt(test, "3");
-    MessageBoxAnswerer answerer;
+    ModalAnswerer answerer;
     clickCells(window, "Hm"); // an edge: the computer takes the centre
     QCOMPARE(fieldText(window, "Label5"), QStringLiteral("1"));
     clickCells(window, "Hg"); // two crosses on top: the book hands over and Medium blocks

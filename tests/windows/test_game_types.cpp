@@ -74,7 +74,7 @@ void TestGameTypes::aLevelThenTwoPlayers()
     QFETCH(Choice, c);
     const QString twoPlayers = c.choice.startsWith(QLatin1Char('F')) ? QStringLiteral("F8") : QStringLiteral("joueur");
     TestProgram test;
-    MessageBoxAnswerer answerer;
+    ModalAnswerer answerer;
     if (!c.settings.isEmpty())
         test.writeSettings(c.settings.toLatin1());
     test.program().continueStartUp();

@@ -9,7 +9,6 @@
 #include "windows/print_window.h"
 #include "windows/two_player_window.h"
 
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QPageLayout>
 #include <QPainter>
@@ -18,39 +17,11 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace velmora;
 using namespace velmora::testing;
 
 namespace {
-
-// Answers each dialog once, from a timer armed before the click: the printer
-// dialog with its print or cancel button, a box it asks in turn (replace the
-// file?) with Yes. The press is queued, so the box is not held up behind it.
-struct PrinterDialogAnswerer {
-    PrinterDialogAnswerer()
-    {
-        timer.callOnTimeout([this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr || modal == answered || !modal->isVisible())
-                return;
-            auto* buttons = modal->findChild<QDialogButtonBox*>();
-            QAbstractButton* yes = buttons->button(QDialogButtonBox::Yes);
-            ++(yes != nullptr ? boxes : dialogs);
-            answered = modal;
-            QMetaObject::invokeMethod(
-                yes != nullptr ? yes : buttons->button(print ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
-                &QAbstractButton::click, Qt::QueuedConnection);
-        });
-        timer.start(5);
-    }
-    bool print = true;
-    int dialogs = 0;
-    int boxes = 0;
-    QPointer<QWidget> answered;
-    QTimer timer;
-};
 
 // The pages in greys, as pdftoppm renders them at 384 dpi: four dots to a
 // screen pixel.
@@ -104,17 +75,17 @@ void TestPrinting::onlyPrintPutsFifteenGridsOnOnePage()
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("grilles.pdf"));
     test.program().printer().setOutputFileName(pdf);
-    PrinterDialogAnswerer answerer;
+    ModalAnswerer answerer;
     TwoPlayerWindow& velmora = test.program().velmora();
     ComputerWindow& velmoraco = test.program().velmoraco();
 
     // Printer setup prints nothing, whichever button ends it.
     QVERIFY(activate(velmoraco));
     for (bool print : {true, false}) {
-        answerer.print = print;
+        answerer.acceptDialogs = print;
         chooseItem(velmoraco, "propimpri");
     }
-    QCOMPARE(answerer.dialogs, 2);
+    QCOMPARE(answerer.dialogsAnswered(), 2);
     // Printer1, opened with Ctrl+P, leaves the board in play. "&Annuler"
     // closes it without a printer dialog, and cancelling that dialog closes
     // it too, printing nothing; two prints give the same single page, the
@@ -122,7 +93,7 @@ void TestPrinting::onlyPrintPutsFifteenGridsOnOnePage()
     QList<QImage> pages;
     for (const auto& [button, print] :
         {std::pair{"Command2", true}, {"Command1", false}, {"Command1", true}, {"Command1", true}}) {
-        answerer.print = print;
+        answerer.acceptDialogs = print;
         QVERIFY(activate(velmora));
         QTest::keyClick(&velmora, Qt::Key_P, Qt::ControlModifier);
         QVERIFY(test.program().hasPrinter1());
@@ -136,8 +107,8 @@ void TestPrinting::onlyPrintPutsFifteenGridsOnOnePage()
         pages << renderPages(pdf);
     }
     QCOMPARE(fieldText(velmora, "Label5"), QStringLiteral("0"));
-    QCOMPARE(answerer.dialogs, 5);
-    QCOMPARE(answerer.boxes, 1);
+    QCOMPARE(answerer.dialogsAnswered(), 5);
+    QCOMPARE(answerer.questionsAnswered(), 1);
     QCOMPARE(pages.size(), 2);
     QCOMPARE(pages.at(1), pages.at(0));
     const QPointF origin = test.program().printer().pageLayout().paintRect(QPageLayout::Point).topLeft() * 384 / 72;

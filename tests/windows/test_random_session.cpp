@@ -85,7 +85,7 @@ void TestRandomSession::twentyThousandActionsKeepEveryRule()
     TestProgram test;
     Program& program = test.program();
     TwoPlayerWindow& velmora = program.velmora();
-    MessageBoxAnswerer answerer;
+    ModalAnswerer answerer;
 
     // Started as a person starts it: the welcome window, then a key.
     program.start();

@@ -76,7 +76,7 @@ void TestStartup::theWelcomeWindowHandsOverOnceToTheSavedGame()
         QTest::ignoreMessage(QtWarningMsg,
             QRegularExpression(QStringLiteral("unknown game type \"%1\"").arg(QRegularExpression::escape(warned))));
     TestProgram test;
-    MessageBoxAnswerer answerer;
+    ModalAnswerer answerer;
     QFile settings(test.settingsPath());
     if (!file.isNull() && settings.open(QIODevice::WriteOnly) && settings.write(file.toLatin1()) && settings.flush())
         settings.setFileTime(kLongAgo, QFileDevice::FileModificationTime);

@@ -69,7 +69,7 @@ void TestTwoPlayerWindow::theMouseAndTheDigitKeysPlay()
     QCOMPARE(before.mid(9), QStringList({"IIBBBBBBB", "0", "2", "Joueur : 1"}));
 
     // The other seven digits fill the board to a draw.
-    MessageBoxAnswerer answerer;
+    ModalAnswerer answerer;
     const QString digits = QStringLiteral("9546213");
     const QString cells = QStringLiteral("3546879");
     for (int i = 0; i < digits.size(); ++i) {
@@ -115,7 +115,7 @@ void TestTwoPlayerWindow::aLineOrADrawIsAnnouncedAndTheBoardResets()
     TwoPlayerWindow& window = test.program().velmora();
     window.setLan(lan);
     window.show();
-    MessageBoxAnswerer answerer;
+    ModalAnswerer answerer;
     clickCells(window, moves);
     QCOMPARE(seenBoxes(answerer), box);
     QVERIFY(answerer.seen().constFirst().icon == QMessageBox::Warning && answerer.seen().constFirst().buttonCount == 1);

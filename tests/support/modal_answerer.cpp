@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 the Velmora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/modal_answerer.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QPointer>
+#include <QPushButton>
+
+namespace velmora::testing {
+
+ModalAnswerer::ModalAnswerer()
+{
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+ModalAnswerer::~ModalAnswerer()
+{
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool ModalAnswerer::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* window = qobject_cast<QDialog*>(watched);
+    if (event->type() == QEvent::Show && window != nullptr && window->isModal()) {
+        // Queued: the answer runs once the window's own loop has started.
+        QMetaObject::invokeMethod(
+            this,
+            [this, shown = QPointer<QWidget>(window)] {
+                if (shown && shown->isVisible())
+                    answer(shown);
+            },
+            Qt::QueuedConnection);
+    }
+    return false;
+}
+
+void ModalAnswerer::answer(QWidget* window)
+{
+    if (auto* box = qobject_cast<QMessageBox*>(window)) {
+        if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
+            ++questions_;
+            yes->click();
+            return;
+        }
+        seen_.append({box->text(), box->windowTitle(), box->icon(), int(box->buttons().size())});
+        box->button(QMessageBox::Ok)->click();
+        return;
+    }
+    ++dialogs_;
+    auto* buttons = window->findChild<QDialogButtonBox*>();
+    buttons->button(acceptDialogs ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+}
+
+} // namespace velmora::testing
