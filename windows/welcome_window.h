@@ -30,6 +30,7 @@ public Q_SLOTS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -43,6 +44,7 @@ private:
     QLabel* elapsed_ = nullptr;
     QTimer* timer1_ = nullptr;
     bool handedOver_ = false;
+    bool framePressed_ = false;
 };
 
 } // namespace velmora
