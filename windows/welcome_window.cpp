@@ -87,11 +87,28 @@ void WelcomeWindow::showEvent(QShowEvent* event)
 {
     // The second the window stays is counted from its showing, not from its
     // building: building the program's first window takes a while.
-    if (!timer1_->isActive() && !handedOver_) {
-        startTime_ = clock_.now();
-        timer1_->start();
-    }
+    if (!timer1_->isActive())
+        startCounting();
     QDialog::showEvent(event);
+}
+
+void WelcomeWindow::paintEvent(QPaintEvent* event)
+{
+    // And counted again from its first drawing: the window system may map
+    // and draw it some milliseconds after it was shown.
+    if (!drawn_) {
+        drawn_ = true;
+        startCounting();
+    }
+    QDialog::paintEvent(event);
+}
+
+void WelcomeWindow::startCounting()
+{
+    if (handedOver_)
+        return;
+    startTime_ = clock_.now();
+    timer1_->start();
 }
 
 void WelcomeWindow::buildControls()

@@ -31,11 +31,13 @@ public Q_SLOTS:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
     void fitLabelsToTexts();
+    void startCounting();
 
     Program& program_;
     const Clock& clock_;
@@ -45,6 +47,7 @@ private:
     QTimer* timer1_ = nullptr;
     bool handedOver_ = false;
     bool framePressed_ = false;
+    bool drawn_ = false;
 };
 
 } // namespace velmora
