@@ -4,6 +4,7 @@
 
 #include "platform/printing.h"
 #include "platform/twips.h"
+#include "platform/window_placement.h"
 #include "windows/grid_sheet.h"
 #include "windows/program.h"
 
@@ -46,6 +47,7 @@ PrintWindow::PrintWindow(Program& program)
     print->setFocus();
     connect(print, &QPushButton::clicked, this, &PrintWindow::Command1_Click);
     connect(cancel, &QPushButton::clicked, this, &PrintWindow::Command2_Click);
+    centreOnScreen(*this);
 }
 
 void PrintWindow::applyLanguage(Language language)

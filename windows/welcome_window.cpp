@@ -157,7 +157,7 @@ void WelcomeWindow::Timer1_Timer()
     const qint64 seconds = std::max<qint64>(0, (startTime_.msecsTo(clock_.now()) + 500) / 1000);
     elapsed_->setText(elapsedText(seconds));
     // A late first tick on a busy machine must not strand the user here:
-    // hand over at the first tick one second or more after loading.
+    // hand over at the first tick one second or more after the showing.
     if (seconds >= 1)
         Frame1_Click();
 }

@@ -166,14 +166,16 @@ void TestHelpMenu::aboutAndPrintGrowAndTheNoticeFits()
 {
     TestProgram test;
     test.program().start();
-    // Both open at their laid-out sizes and may grow; About opens centred
-    // on the screen. The print text is at its laid-out size and fits.
+    // Both open centred on the screen at their laid-out sizes and may grow.
+    // The print text is at its laid-out size and fits.
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
     AboutWindow& about = test.program().apropos();
-    QCOMPARE(about.geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
     QCOMPARE(about.size(), QSize(209, 102));
+    QCOMPARE(about.geometry().center(), centre);
     QVERIFY(growsWithControlsInPlace(about));
     PrintWindow& print = test.program().printer1();
     QCOMPARE(print.size(), QSize(250, 78));
+    QCOMPARE(print.geometry().center(), centre);
     QVERIFY(growsWithControlsInPlace(print));
     auto* printText = print.findChild<QLabel*>("Label1");
     QCOMPARE(printText->font().pointSizeF(), 9.75);
