@@ -30,7 +30,9 @@ int main(int argc, char* argv[])
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    // Qt takes the X11 window class from the application name; docks match
+    // the windows to the launcher by it (StartupWMClass in the desktop file).
+    QApplication::setApplicationName(QStringLiteral("velmora"));
     QApplication::setApplicationVersion(QString::fromLatin1(velmora::build::kVersion));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(velmora::build::kDesktopId));
 

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/about_window.h"
 
+#include "platform/label_text.h"
 #include "platform/twips.h"
+#include "platform/window_placement.h"
 #include "windows/build_config.h"
 
 #include <QLabel>
@@ -31,7 +33,10 @@ AboutWindow::AboutWindow()
     setAttribute(Qt::WA_DeleteOnClose);
     const QIcon icon(QStringLiteral(":/images/about.ico"));
     setWindowIcon(icon);
-    setFixedSize(twipsToPixels(3135), twipsToPixels(1530));
+    // The frame is sizable; the controls keep their places, so it may grow
+    // but not shrink below the laid-out size.
+    resize(twipsToPixels(3135), twipsToPixels(1530));
+    setMinimumSize(size());
 
     QLabel* maker = addLabel(this, "Label3", QStringLiteral("Tolm Games"), twipsRect(720, 120, 2295, 255));
     maker->setAlignment(Qt::AlignCenter);
@@ -39,7 +44,8 @@ AboutWindow::AboutWindow()
     bold.setPointSize(12);
     bold.setBold(true);
     maker->setFont(bold);
-    addLabel(this, "Label1", QString::fromUtf8(build::kPublisherNotice), twipsRect(960, 480, 1935, 225));
+    QLabel* notice = addLabel(this, "Label1", QString(), twipsRect(960, 480, 1935, 225));
+    setTextElidedToWidth(*notice, QString::fromUtf8(build::kPublisherNotice));
     addLabel(this, "Label2", QStringLiteral("Version 1.00"), twipsRect(1320, 720, 1455, 225));
     QLabel* image = addLabel(this, "Image", QString(), twipsRect(120, 480, 480, 480));
     image->setPixmap(icon.pixmap(32, 32));
@@ -51,6 +57,7 @@ AboutWindow::AboutWindow()
     ok->setDefault(true);
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &AboutWindow::btnOK_Click);
+    centreOnScreen(*this);
 }
 
 void AboutWindow::applyLanguage(Language language)

@@ -3,6 +3,7 @@
 #include "windows/print_window.h"
 
 #include "platform/twips.h"
+#include "platform/window_placement.h"
 #include "windows/program.h"
 
 #include <QLabel>
@@ -17,12 +18,21 @@ PrintWindow::PrintWindow(Program& program)
     setObjectName(QStringLiteral("Printer1"));
     setWindowTitle(QStringLiteral("Imprimer"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twipsToPixels(3750), twipsToPixels(1170));
+    // The frame is sizable; the controls keep their places, so it may grow
+    // but not shrink below the laid-out size.
+    resize(twipsToPixels(3750), twipsToPixels(1170));
+    setMinimumSize(size());
 
     auto* label = new QLabel(QStringLiteral("Impression de grille pour jouer au Velmora (par 15) "), this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setGeometry(twipsRect(120, 120, 3495, 495));
     label->setWordWrap(true);
+    // The laid-out face is rarely installed: the system's sans-serif stands
+    // in for it at the laid-out size.
+    QFont face(QStringLiteral("MS Sans Serif"));
+    face.setStyleHint(QFont::SansSerif);
+    face.setPointSizeF(9.75);
+    label->setFont(face);
 
     // The print button comes first in the tab order and has the focus.
     auto* print = new QPushButton(QStringLiteral("&Imprimer"), this);
@@ -35,6 +45,7 @@ PrintWindow::PrintWindow(Program& program)
     print->setFocus();
     connect(print, &QPushButton::clicked, this, &PrintWindow::Command1_Click);
     connect(cancel, &QPushButton::clicked, this, &PrintWindow::Command2_Click);
+    centreOnScreen(*this);
 }
 
 void PrintWindow::applyLanguage(Language language)

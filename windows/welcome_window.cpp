@@ -3,6 +3,7 @@
 #include "windows/welcome_window.h"
 
 #include "platform/clock.h"
+#include "platform/label_text.h"
 #include "platform/twips.h"
 #include "platform/window_placement.h"
 #include "windows/build_config.h"
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -62,8 +65,7 @@ WelcomeWindow::WelcomeWindow(Program& program, const Clock& clock)
     buildControls();
     centreOnScreen(*this);
 
-    // Form_Load
-    startTime_ = clock_.now();
+    // Form_Load; the time is counted from the showing, below.
     findChild<QLabel*>(QStringLiteral("lblVersion"))
         ->setText(QStringLiteral("Version %1.%2.%3")
                       .arg(build::kVersionMajor)
@@ -74,8 +76,38 @@ WelcomeWindow::WelcomeWindow(Program& program, const Clock& clock)
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
+    // A coarse timer may fire up to 5 % early; the hand-over is meant to
+    // come one second after the window shows, not at the second tick.
+    timer1_->setTimerType(Qt::PreciseTimer);
     timer1_->setInterval(1000);
     connect(timer1_, &QTimer::timeout, this, &WelcomeWindow::Timer1_Timer);
+}
+
+void WelcomeWindow::showEvent(QShowEvent* event)
+{
+    // The second the window stays is counted from its showing, not from its
+    // building: building the program's first window takes a while.
+    if (!timer1_->isActive())
+        startCounting();
+    QDialog::showEvent(event);
+}
+
+void WelcomeWindow::paintEvent(QPaintEvent* event)
+{
+    // And counted again from its first drawing: the window system may map
+    // and draw it some milliseconds after it was shown.
+    if (!drawn_) {
+        drawn_ = true;
+        startCounting();
+    }
+    QDialog::paintEvent(event);
+}
+
+void WelcomeWindow::startCounting()
+{
+    if (handedOver_)
+        return;
+    startTime_ = clock_.now();
     timer1_->start();
 }
 
@@ -95,7 +127,7 @@ void WelcomeWindow::buildControls()
     version->setText(QStringLiteral("Version"));
     version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QLabel* notice = addLabel(frame1_, "lblCopyright", twipsRect(2760, 3060, 2895, 255), 8.25, false);
-    notice->setText(QString::fromUtf8(build::kPublisherNotice));
+    setTextElidedToWidth(*notice, QString::fromUtf8(build::kPublisherNotice));
     addLabel(frame1_, "Label2", twipsRect(3480, 1680, 975, 255), 8.25, false);
     elapsed_ = addLabel(frame1_, "Label1", twipsRect(720, 240, 855, 375), 9.75, true);
     elapsed_->setText(QStringLiteral("00:00:00"));
@@ -120,10 +152,12 @@ void WelcomeWindow::fitLabelsToTexts()
 
 void WelcomeWindow::Timer1_Timer()
 {
-    const qint64 seconds = startTime_.secsTo(clock_.now());
+    // Whole seconds to the nearest: a tick a few milliseconds early still
+    // counts its full second. A clock set back counts as no time.
+    const qint64 seconds = std::max<qint64>(0, (startTime_.msecsTo(clock_.now()) + 500) / 1000);
     elapsed_->setText(elapsedText(seconds));
     // A late first tick on a busy machine must not strand the user here:
-    // hand over at the first tick one second or more after loading.
+    // hand over at the first tick one second or more after the showing.
     if (seconds >= 1)
         Frame1_Click();
 }
@@ -151,12 +185,20 @@ void WelcomeWindow::keyPressEvent(QKeyEvent* event)
 
 bool WelcomeWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // Only the frame's own area counts; a click on a picture or a label
-    // inside it does nothing.
-    if (watched == frame1_ && event->type() == QEvent::MouseButtonPress
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
-        && frame1_->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()) == nullptr)
-        Frame1_Click();
+    // A click on the frame's own area hands over: pressed and released
+    // there. A click on a picture or a label inside it does nothing.
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    if (watched == frame1_ && (press || event->type() == QEvent::MouseButtonRelease)) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint place = mouse->position().toPoint();
+        const bool onOwnArea = frame1_->rect().contains(place) && frame1_->childAt(place) == nullptr;
+        if (mouse->button() == Qt::LeftButton) {
+            const bool clicked = !press && framePressed_ && onOwnArea;
+            framePressed_ = press && onOwnArea;
+            if (clicked)
+                Frame1_Click();
+        }
+    }
     return QDialog::eventFilter(watched, event);
 }
 

@@ -30,11 +30,14 @@ public Q_SLOTS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
     void fitLabelsToTexts();
+    void startCounting();
 
     Program& program_;
     const Clock& clock_;
@@ -43,6 +46,8 @@ private:
     QLabel* elapsed_ = nullptr;
     QTimer* timer1_ = nullptr;
     bool handedOver_ = false;
+    bool framePressed_ = false;
+    bool drawn_ = false;
 };
 
 } // namespace velmora

@@ -37,7 +37,7 @@ private:
 class ManualClock final : public Clock {
 public:
     QDateTime now() const override { return now_; }
-    void advanceSeconds(int seconds) { now_ = now_.addSecs(seconds); }
+    void advanceMSecs(qint64 msecs) { now_ = now_.addMSecs(msecs); }
 
 private:
     QDateTime now_ = QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0));

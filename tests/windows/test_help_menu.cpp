@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 the Velmora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Help menu: the About window and the web links; and the names a screen
-// reader gives the controls of the windows.
+// The Help menu: the About window and the web links; the names a screen
+// reader gives the controls of the windows; the sizable windows and the notice.
 
+#include "platform/label_text.h"
 #include "support/gui_support.h"
 #include "windows/about_window.h"
 #include "windows/build_config.h"
@@ -13,8 +14,10 @@
 
 #include <QAccessible>
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using namespace velmora;
@@ -62,6 +65,22 @@ QStringList spokenTexts(QWidget& window)
     return names;
 }
 
+// The window takes a larger size, as from the user, and its controls stay
+// where they were laid out.
+bool growsWithControlsInPlace(QWidget& window)
+{
+    const auto places = [&window] {
+        QList<QRect> rects;
+        for (const QWidget* control : window.findChildren<QWidget*>())
+            rects << control->geometry();
+        return rects;
+    };
+    const QList<QRect> before = places();
+    const QSize larger = window.size() + QSize(60, 40);
+    window.resize(larger);
+    return window.size() == larger && places() == before;
+}
+
 } // namespace
 
 class TestHelpMenu : public QObject {
@@ -75,6 +94,7 @@ private Q_SLOTS:
     void aboutKeepsOneWindowInPlaceUntilItsCloseBox();
     void cellsAreNamedByPlaceAndMarkAndWebLinksLeaveTheGame();
     void theOtherWindowsAreNamedByTheirTexts();
+    void aboutAndPrintGrowAndTheNoticeFits();
 
 private:
     QList<QUrl> opened_;
@@ -140,6 +160,44 @@ void TestHelpMenu::theOtherWindowsAreNamedByTheirTexts()
     chooseItem(test.program().velmora(), "angl");
     QCOMPARE(spokenTexts(test.program().printer1()),
         QStringList({"Impression of grid to play Velmora (by 15)", "Print", "Cancel"}));
+}
+
+void TestHelpMenu::aboutAndPrintGrowAndTheNoticeFits()
+{
+    TestProgram test;
+    test.program().start();
+    // Both open centred on the screen at their laid-out sizes and may grow.
+    // The print text is at its laid-out size and fits.
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    AboutWindow& about = test.program().apropos();
+    QCOMPARE(about.size(), QSize(209, 102));
+    QCOMPARE(about.geometry().center(), centre);
+    QVERIFY(growsWithControlsInPlace(about));
+    PrintWindow& print = test.program().printer1();
+    QCOMPARE(print.size(), QSize(250, 78));
+    QCOMPARE(print.geometry().center(), centre);
+    QVERIFY(growsWithControlsInPlace(print));
+    auto* printText = print.findChild<QLabel*>("Label1");
+    QCOMPARE(printText->font().pointSizeF(), 9.75);
+    QVERIFY(printText->heightForWidth(printText->width()) <= printText->height());
+
+    // The notice set at configure time fits both its labels at their fonts;
+    // a longer text is cut and shown whole in the tooltip.
+    const QString notice = QString::fromUtf8(build::kPublisherNotice);
+    const QString longer = notice + QStringLiteral(", GNU General Public License, version 3 or any later version");
+    for (QLabel* label :
+        {test.program().acceuil().findChild<QLabel*>("lblCopyright"), about.findChild<QLabel*>("Label1")}) {
+        const QFontMetrics metrics(label->font());
+        const int room = label->contentsRect().width();
+        QVERIFY2(metrics.horizontalAdvance(notice) <= room && label->toolTip().isEmpty(),
+            qPrintable(QStringLiteral("\"%1\" is wider than the %2 pixels of %3")
+                           .arg(notice)
+                           .arg(room)
+                           .arg(label->objectName())));
+        setTextElidedToWidth(*label, longer);
+        QCOMPARE(label->toolTip(), longer);
+        QVERIFY(label->text() != longer && metrics.horizontalAdvance(label->text()) <= room);
+    }
 }
 
 QTEST_MAIN(TestHelpMenu)

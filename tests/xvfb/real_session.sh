@@ -235,6 +235,9 @@ welcome_shown() {
 wait_for 15 welcome_shown || fail "no window appeared within 15 s"
 # 6090 × 3930 twips, with no frame of its own.
 [ "$(size_of "$welcome")" = "406x262" ] || fail "the first window is $(size_of "$welcome"), not the welcome window"
+# Docks match the windows to the launcher by the class the desktop file names.
+class=$(xprop -id "$welcome" WM_CLASS)
+[ "${class##*, }" = '"velmora"' ] || fail "the window class is not \"velmora\": $class"
 
 step="waiting for the board to replace the welcome window"
 board_replaces_welcome() {
