@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/about_window.h"
 
+#include "platform/pictures.h"
 #include "platform/twips.h"
 #include "windows/build_config.h"
 
@@ -29,7 +30,7 @@ AboutWindow::AboutWindow()
     setObjectName(QStringLiteral("Apropos²"));
     setWindowTitle(QStringLiteral("A propos"));
     setAttribute(Qt::WA_DeleteOnClose);
-    const QIcon icon(QStringLiteral(":/images/about.ico"));
+    const QIcon icon = aboutIcon();
     setWindowIcon(icon);
     setFixedSize(twipsToPixels(3135), twipsToPixels(1530));
 
