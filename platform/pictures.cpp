@@ -35,7 +35,7 @@ QPixmap markPixmap(Mark mark, qreal devicePixelRatio)
     // A ratio of 1.25 takes the double picture and lets the painter shrink
     // it: shrinking keeps the strokes sharp where enlarging would blur them.
     const double wanted = std::isfinite(devicePixelRatio) ? std::ceil(devicePixelRatio - 0.01) : 1.0;
-    return loadMark(mark, std::clamp(static_cast<int>(wanted), 1, kLargestScale));
+    return loadMark(mark, static_cast<int>(std::clamp(wanted, 1.0, double(kLargestScale))));
 }
 
 QPixmap largestMarkPixmap(Mark mark)
