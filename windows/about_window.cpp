@@ -3,6 +3,7 @@
 #include "windows/about_window.h"
 
 #include "platform/label_text.h"
+#include "platform/pictures.h"
 #include "platform/twips.h"
 #include "platform/window_placement.h"
 #include "windows/build_config.h"
@@ -31,7 +32,7 @@ AboutWindow::AboutWindow()
     setObjectName(QStringLiteral("Apropos²"));
     setWindowTitle(QStringLiteral("A propos"));
     setAttribute(Qt::WA_DeleteOnClose);
-    const QIcon icon(QStringLiteral(":/images/about.ico"));
+    const QIcon icon = aboutIcon();
     setWindowIcon(icon);
     // The frame is sizable; the controls keep their places, so it may grow
     // but not shrink below the laid-out size.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/board_window.h"
 
+#include "platform/pictures.h"
 #include "platform/twips.h"
 #include "settings/program_settings.h"
 #include "windows/board_area.h"
@@ -56,7 +57,7 @@ BoardWindow::BoardWindow(Program& program, ProgramSettings& settings, const char
 {
     setObjectName(QLatin1String(name));
     setWindowTitle(QStringLiteral("Velmora"));
-    setWindowIcon(QIcon(QStringLiteral(":/images/board.ico")));
+    setWindowIcon(boardIcon());
 }
 
 void BoardWindow::buildWindow(
@@ -117,19 +118,18 @@ void BoardWindow::buildCells(QWidget* board)
 
 void BoardWindow::buildTemplates(QWidget* board, int blankPictureLeftTwips)
 {
-    auto makeTemplate = [board](const char* name, const QRect& place, const QString& picture) {
+    auto makeTemplate = [board](const char* name, const QRect& place, Mark mark) {
         auto* label = new QLabel(board);
         label->setObjectName(QLatin1String(name));
         label->setGeometry(place);
         label->setAlignment(Qt::AlignCenter);
-        if (!picture.isEmpty())
-            label->setPixmap(QPixmap(picture));
+        label->setPixmap(markPixmap(mark, board->devicePixelRatioF()));
         label->hide();
         return label;
     };
-    croix_ = makeTemplate("croix", twipsRect(240, 2400, 615, 615), QStringLiteral(":/images/cross.jpg"));
-    rond_ = makeTemplate("rond", twipsRect(480, 2400, 615, 615), QStringLiteral(":/images/nought.jpg"));
-    vide_ = makeTemplate("vide", twipsRect(blankPictureLeftTwips, 2760, 255, 255), QString());
+    croix_ = makeTemplate("croix", twipsRect(240, 2400, 615, 615), Mark::Cross);
+    rond_ = makeTemplate("rond", twipsRect(480, 2400, 615, 615), Mark::Nought);
+    vide_ = makeTemplate("vide", twipsRect(blankPictureLeftTwips, 2760, 255, 255), Mark::None);
 }
 
 void BoardWindow::connectMenus()

@@ -4,6 +4,7 @@
 
 #include "platform/clock.h"
 #include "platform/label_text.h"
+#include "platform/pictures.h"
 #include "platform/twips.h"
 #include "platform/window_placement.h"
 #include "windows/build_config.h"
@@ -33,12 +34,12 @@ QLabel* addLabel(QWidget* parent, const char* name, const QRect& place, double p
     return label;
 }
 
-QLabel* addLogo(QWidget* parent, const char* name, const QRect& place, const QString& picture)
+QLabel* addLogo(QWidget* parent, const char* name, const QRect& place, Mark mark)
 {
     auto* logo = new QLabel(parent);
     logo->setObjectName(QLatin1String(name));
     logo->setGeometry(place);
-    logo->setPixmap(QPixmap(picture));
+    logo->setPixmap(largestMarkPixmap(mark));
     logo->setScaledContents(true);
     return logo;
 }
@@ -119,8 +120,8 @@ void WelcomeWindow::buildControls()
     frame1_->setGeometry(twipsRect(150, 60, 5865, 3795));
     frame1_->installEventFilter(this);
 
-    addLogo(frame1_, "imgLogo0", twipsRect(840, 1440, 1335, 1425), QStringLiteral(":/images/cross.jpg"));
-    addLogo(frame1_, "imgLogo1", twipsRect(240, 720, 1335, 1425), QStringLiteral(":/images/nought.jpg"));
+    addLogo(frame1_, "imgLogo0", twipsRect(840, 1440, 1335, 1425), Mark::Cross);
+    addLogo(frame1_, "imgLogo1", twipsRect(240, 720, 1335, 1425), Mark::Nought);
     QLabel* product = addLabel(frame1_, "lblProductName", twipsRect(2880, 960, 2430, 765), 32.25, true);
     product->setText(QStringLiteral("Produit"));
     QLabel* version = addLabel(frame1_, "lblVersion", twipsRect(4560, 2700, 885, 285), 12, true);

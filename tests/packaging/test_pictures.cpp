@@ -1,50 +1,60 @@
 // SPDX-FileCopyrightText: 2026 the Velmora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The marks on the board, as designed and on a screen scaled to 200 %: ctest
+// runs this twice, the second time with QT_SCALE_FACTOR=2.
 
-// The pictures built into the program, as Qt reads them. Their pixels are
-// checked against the drawing script by packaging_pictures_reproducible.
-#include <QFile>
-#include <QImageReader>
+#include "support/gui_support.h"
+#include "windows/two_player_window.h"
+
+#include <QLabel>
 #include <QTest>
+
+using namespace velmora;
+using namespace velmora::testing;
 
 class TestPictures : public QObject {
     Q_OBJECT
 
-private slots:
-    void pictures_data()
+private Q_SLOTS:
+    void aMarkIsShownPixelForPixelFromThePictureOfTheScreensRatio_data()
     {
-        QTest::addColumn<QByteArray>("format");
-        QTest::addColumn<qint64>("bytes"); // 0: any
-        QTest::addColumn<QList<int>>("sizes");
-        QTest::newRow("cross.jpg") << QByteArray("jpeg") << qint64(0) << QList<int>{37};
-        QTest::newRow("nought.jpg") << QByteArray("jpeg") << qint64(0) << QList<int>{37};
-        QTest::newRow("board.ico") << QByteArray("ico") << qint64(766) << QList<int>{32};
-        QTest::newRow("about.ico") << QByteArray("ico") << qint64(1078) << QList<int>{32, 16};
+        QTest::addColumn<QString>("cells");
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("cross") << "Hg"
+                               << "Imhg"
+                               << "cross";
+        QTest::newRow("nought") << "Hg Bd"
+                                << "Imbd"
+                                << "nought";
     }
 
-    // Each picture is built in, byte for byte the file in resources/, and Qt
-    // reads every image in it at its size.
-    void pictures()
+    void aMarkIsShownPixelForPixelFromThePictureOfTheScreensRatio()
     {
-        QFETCH(QByteArray, format);
-        QFETCH(qint64, bytes);
-        QFETCH(QList<int>, sizes);
-        const QString name = QString::fromLatin1(QTest::currentDataTag());
-        QFile builtIn(QStringLiteral(":/images/") + name);
-        QFile inTree(qEnvironmentVariable("VELMORA_SOURCE_DIR") + QStringLiteral("/resources/") + name);
-        QVERIFY(builtIn.open(QIODevice::ReadOnly) && inTree.open(QIODevice::ReadOnly));
-        QCOMPARE(builtIn.readAll(), inTree.readAll());
-        QVERIFY(bytes == 0 || builtIn.size() == bytes);
+        QFETCH(QString, cells);
+        QFETCH(QString, image);
+        QFETCH(QString, picture);
+        TestProgram test;
+        TwoPlayerWindow& window = test.program().velmora();
+        QVERIFY(activate(window));
+        const int ratio = qEnvironmentVariableIntValue("VELMORA_EXPECTED_RATIO");
+        QCOMPARE(window.devicePixelRatioF(), qreal(ratio));
+        clickCells(window, cells);
 
-        QImageReader reader(builtIn.fileName());
-        QCOMPARE(reader.format(), format);
-        QCOMPARE(reader.imageCount(), sizes.size());
-        for (int size : sizes) {
-            QCOMPARE(reader.read().size(), QSize(size, size));
-            reader.jumpToNextImage();
-        }
+        const QString suffix = ratio > 1 ? QStringLiteral("@%1x").arg(ratio) : QString();
+        const QImage file(qEnvironmentVariable("VELMORA_SOURCE_DIR") + QStringLiteral("/resources/") + picture + suffix
+            + QStringLiteral(".jpg"));
+        QCOMPARE(file.size(), QSize(37, 37) * ratio);
+        auto* label = window.findChild<QLabel*>(image);
+        QCOMPARE(label->pixmap().size(), file.size());
+        QCOMPARE(label->pixmap().deviceIndependentSize(), QSizeF(37, 37));
+        // What the label paints, in device pixels: the picture unscaled in
+        // its centre.
+        const QImage shown = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QPoint corner((shown.width() - file.width()) / 2, (shown.height() - file.height()) / 2);
+        QCOMPARE(shown.copy(QRect(corner, file.size())), file.convertToFormat(QImage::Format_RGB32));
     }
 };
 
-QTEST_GUILESS_MAIN(TestPictures)
+QTEST_MAIN(TestPictures)
 #include "test_pictures.moc"

@@ -141,8 +141,9 @@ void TestStartup::theWelcomeWindowHandsOverOnceToTheSavedGame()
 
     // Once only: a game begun against the computer would start anew.
     BoardWindow& board = levelItem.isEmpty() ? static_cast<BoardWindow&>(velmora) : velmoraco;
-    clickCells(board, "Mm");
+    clickCells(board, "Mm Bd");
     const QStringList game = marks(board);
+    QCOMPARE(game.filter(QRegularExpression(QStringLiteral("^[01]$"))).size(), levelItem.isEmpty() ? 2 : 4);
     tickAfter(1000);
     QTest::keyClick(&welcome, Qt::Key_A);
     welcome.Frame1_Click();
