@@ -27,7 +27,7 @@ struct CaptionRow {
 
 // The ampersand marks the access key. French says "&Options", English the
 // singular "&Option".
-constexpr std::array<CaptionRow, 46> kCaptions = {{
+constexpr std::array<CaptionRow, 48> kCaptions = {{
     {"fichier", "&Fichier", "&Files", Shown::InMenu},
     {"Newgame", "&Nouvelle Partie", "&New Game", Shown::InMenu},
     {"print2", "&Imprimer", "&Print", Shown::InMenu},
@@ -70,6 +70,10 @@ constexpr std::array<CaptionRow, 46> kCaptions = {{
     {"Mark.none", "vide", "empty"},
     {"Mark.cross", "croix", "cross"},
     {"Mark.nought", "rond", "nought"},
+    {"Command1.name", "Plateau de jeu", "Game board"},
+    {"Command1.description",
+        "Jouez avec les touches 1 à 9, placées comme sur un pavé numérique : 7 8 9 en haut, 1 2 3 en bas",
+        "Play with the keys 1 to 9, laid out as on a numeric keypad: 7 8 9 on top, 1 2 3 at the bottom"},
     // End-of-game boxes. The window against the computer speaks French only.
     {"Box.title", "Partie terminée!", "End Game!"},
     {"Box.drawTitle", "Bouh!!", "Bouh!!"},

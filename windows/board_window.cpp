@@ -225,7 +225,7 @@ void BoardWindow::lang()
     setChecked("franc", *language == Language::French);
     for (const char* item : captionedMenuItems())
         menuItem(item)->setText(caption(item, *language));
-    applyStatusTexts(*language);
+    applyWindowTexts(*language);
     language_ = *language;
     for (int cell = 1; cell <= kCellCount; ++cell)
         describeCell(cell, board().mark(cell));

@@ -109,8 +109,8 @@ protected:
 
     // Lays out the board, the status bar with its panels and the menus.
     void buildWindow(const QStringList& panelTexts, const QList<int>& panelWidthsInTwips, int blankPictureLeftTwips);
-    // The last step of `lang`: the window's own status texts.
-    virtual void applyStatusTexts(Language language) = 0;
+    // The last step of `lang`: the window's own status texts and names.
+    virtual void applyWindowTexts(Language language) = 0;
     // Runs the command of a check-mark item without Qt's own toggle, so the
     // handlers alone decide the check marks.
     void connectCheckItem(const char* item, void (BoardWindow::*handler)());

@@ -45,7 +45,7 @@ void ComputerWindow::startLevel(Level level, const QString& name)
     game_.raz();
 }
 
-void ComputerWindow::applyStatusTexts(Language language)
+void ComputerWindow::applyWindowTexts(Language language)
 {
     panel(1)->setText(caption(levelNameKey(settings().pt()), language));
 }

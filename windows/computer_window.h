@@ -43,7 +43,7 @@ public Q_SLOTS:
 
 protected:
     void announce(Outcome outcome) override;
-    void applyStatusTexts(Language language) override;
+    void applyWindowTexts(Language language) override;
 
 private:
     void setBookField(const char* name, BookField& field, const QString& text);

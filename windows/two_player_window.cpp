@@ -39,6 +39,15 @@ TwoPlayerWindow::TwoPlayerWindow(Program& program, ProgramSettings& settings)
     command1->installEventFilter(this);
     setFocusProxy(command1);
     command1->setFocus();
+    describeKeyboardPlay(Language::French);
+}
+
+void TwoPlayerWindow::describeKeyboardPlay(Language language)
+{
+    // Command1 keeps its caption, but a screen reader says what it is.
+    auto* command1 = statusBar()->findChild<QPushButton*>(QStringLiteral("Command1"));
+    command1->setAccessibleName(caption("Command1.name", language));
+    command1->setAccessibleDescription(caption("Command1.description", language));
 }
 
 void TwoPlayerWindow::startTwoPlayerGame()
@@ -83,8 +92,9 @@ void TwoPlayerWindow::announce(Outcome outcome)
     showExclamationBox(this, caption(text, language), caption(title, language));
 }
 
-void TwoPlayerWindow::applyStatusTexts(Language language)
+void TwoPlayerWindow::applyWindowTexts(Language language)
 {
+    describeKeyboardPlay(language);
     panel(1)->setText(caption("Panel.twoPlayers", language));
     // The turn panel keeps its player and takes the new language's words.
     const QString shown = panel(2)->text();

@@ -35,10 +35,12 @@ public Q_SLOTS:
 protected:
     void showTurn(Player toMove) override;
     void announce(Outcome outcome) override;
-    void applyStatusTexts(Language language) override;
+    void applyWindowTexts(Language language) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The accessible name and description of the button that takes the keys.
+    void describeKeyboardPlay(Language language);
     // This window's own texts: English for "A", French for any other code.
     Language ownLanguage() { return frenchUnlessEnglish(settings().lan()); }
 
