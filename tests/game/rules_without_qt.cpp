@@ -55,25 +55,6 @@ bool isFresh(const Board& board)
 
 int main()
 {
-    // Each line, filled by either player: while it holds a mark of the other
-    // player it is no line; the mover's last mark wins.
-    check(!Board().hasCompleteLine(), "three empty cells are never a line");
-    for (const Line& line :
-        {Line{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {1, 4, 7}, {2, 5, 8}, {3, 6, 9}, {1, 5, 9}, {3, 5, 7}}) {
-        for (Player mover : {Player::One, Player::Two}) {
-            RecordingView view;
-            TwoPlayerGame game(view);
-            for (int cell : line)
-                game.board().setMark(cell, markOf(cell == line[2] ? otherPlayer(mover) : mover));
-            const bool mixedIsNoLine = !game.board().hasCompleteLine();
-            game.board().setMark(line[2], Mark::None);
-            game.board().setToMove(mover);
-            game.move(line[2]);
-            check(mixedIsNoLine && view.log.size() == 5 && view.log[2] == (mover == Player::One ? "1 wins" : "2 wins"),
-                "line " + std::string(cellName(line[0])) + "-" + std::string(cellName(line[2])));
-        }
-    }
-
     // Each game: the moves, then every call of the last one; the moves before
     // it show only their marks and the turns. An ended game is reset.
     const std::vector<std::pair<std::vector<int>, Calls>> games = {

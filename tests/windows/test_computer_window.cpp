@@ -33,7 +33,6 @@ private Q_SLOTS:
     void aNewWindowFollowsTheTwoPlayerLanguageAndHasNoLevel();
     void theComputerRepliesWithinTheClick();
     void anEndOfGameIsAnnouncedAndResetBeforeTheClickReturns();
-    void aHardGameThatSteppedDownIsFollowedByAHardGame();
 };
 
 void TestComputerWindow::aNewWindowFollowsTheTwoPlayerLanguageAndHasNoLevel_data()
@@ -104,22 +103,6 @@ void TestComputerWindow::anEndOfGameIsAnnouncedAndResetBeforeTheClickReturns()
     QCOMPARE(seenBoxes(answerer),
         QStringLiteral("Partie terminée!: Bouh!!! Vous avez perdu!!!\n"
                        "Partie terminée!: Bravo joueur 1!!! Vous avez gagné!!!"));
-}
-
-void TestComputerWindow::aHardGameThatSteppedDownIsFollowedByAHardGame()
-{
-    TestProgram test;
-    ComputerWindow& window = computerAt(test, "3");
-    ModalAnswerer answerer;
-    clickCells(window, "Hm"); // an edge: the computer takes the centre
-    QCOMPARE(fieldText(window, "Label5"), QStringLiteral("1"));
-    clickCells(window, "Hg"); // two crosses on top: the book hands over and Medium blocks
-    QCOMPARE(fieldTexts(window, {"Label3", "typepart", "tp1"}), QStringList({"1", "2", "3"}));
-    chooseItem(window, "Newgame");
-    QCOMPARE(fieldText(window, "typepart"), QStringLiteral("3"));
-    clickCells(window, "Mm"); // the centre: Hard answers Hd from the book
-    QCOMPARE(fieldTexts(window, {"Label3", "ty"}), QStringList({"1", "2"}));
-    QCOMPARE(seenBoxes(answerer), QString());
 }
 
 QTEST_MAIN(TestComputerWindow)

@@ -4,6 +4,7 @@
 // bars, the About and print windows, Qt's own texts and the settings file.
 
 #include "platform/qt_translation.h"
+#include "settings/captions.h"
 #include "support/gui_support.h"
 #include "windows/about_window.h"
 #include "windows/computer_window.h"
@@ -25,35 +26,26 @@ using namespace velmora::testing;
 
 namespace {
 
-// What the player reads in the menus of either board window: item, French,
-// English.
-const std::array<std::array<const char*, 3>, 17> kMenuCaptions = {{
-    {"fichier", "&Fichier", "&Files"},
-    {"Newgame", "&Nouvelle Partie", "&New Game"},
-    {"print2", "&Imprimer", "&Print"},
-    {"propimpri", "&Propriété Imprimante", "&Configuration"},
-    {"Exit1", "&Quitter", "&Quit"},
-    {"option1", "&Options", "&Option"},
-    {"tp", "&Type de Partie", "&Game Type"},
-    {"co", "&Contre Ordinateur", "&Computer"},
-    {"facile", "&Facile", "&Easy"},
-    {"Normal", "&Normal", "&Medium"},
-    {"Impo", "&Impossible", "&Hard"},
-    {"joueur", "&2 Joueur", "&2 Players"},
-    {"langue", "&Langue", "&Language"},
-    {"franc", "&Français", "&French"},
-    {"angl", "&Anglais", "&English"},
-    {"Aide", "&Aide", "&Help"},
-    {"apropos", "A &propos", "&About"},
-}};
+// A few menu items as the player reads them: laid out, in French, in English.
+const QList<QStringList> kSomeCaptions = {
+    {"fichier", "&Fichier", "&Fichier", "&Files"},
+    {"propimpri", "&Propiété Imprimante", "&Propriété Imprimante", "&Configuration"},
+    {"option1", "&Option", "&Options", "&Option"},
+    {"joueur", "&2 Jouers", "&2 Joueur", "&2 Players"},
+    {"apropos", "A &propos", "A &propos", "&About"},
+};
 
-// The captions in the table's French (1) or English (2) column, or, with a
-// window, as that window shows them.
-QStringList captions(int column, BoardWindow* window = nullptr)
+// Those items in one column (1 laid out, 2 French, 3 English), or as the
+// window shows them; then whether the window's seventeen captions are those
+// of the other board window.
+QStringList captions(int column, BoardWindow* window = nullptr, BoardWindow* other = nullptr)
 {
     QStringList texts;
-    for (const auto& row : kMenuCaptions)
-        texts.append(window != nullptr ? window->menuItem(row[0])->text() : QString::fromUtf8(row[column]));
+    for (const QStringList& row : kSomeCaptions)
+        texts.append(window != nullptr ? window->menuItem(qPrintable(row[0]))->text() : row.at(column));
+    if (other != nullptr)
+        for (const char* item : captionedMenuItems())
+            texts.last() += window->menuItem(item)->text() == other->menuItem(item)->text() ? "" : item;
     return texts;
 }
 
@@ -85,8 +77,9 @@ QStringList everything(Program& program)
     QStringList texts = {statusText(program.velmora(), "Panel1"), statusText(program.velmora(), "Panel2"),
         statusText(program.velmoraco(), "Panel1")};
     texts << auxiliaryTexts(program);
-    for (BoardWindow* window : std::array<BoardWindow*, 2>{&program.velmora(), &program.velmoraco()})
-        texts << captions(0, window) << checkedItems(*window, {"franc", "angl"}).join('+');
+    BoardWindow* const boards[] = {&program.velmora(), &program.velmoraco()};
+    for (BoardWindow* window : boards)
+        texts << captions(0, window, boards[window == boards[0]]) << checkedItems(*window, {"franc", "angl"}).join('+');
     return texts;
 }
 
@@ -120,11 +113,8 @@ void TestLanguages::theLaidOutTextsStayUntilALanguageIsSet()
     TwoPlayerWindow& velmora = test.program().velmora();
     chooseItem(velmora, "apropos");
     chooseItem(velmora, "print2");
-    // Laid out in French, with four texts of their own.
-    QStringList laidOut = captions(1);
-    laidOut[3] = QStringLiteral("&Propiété Imprimante");
-    laidOut[5] = QStringLiteral("&Option");
-    laidOut[11] = QStringLiteral("&2 Jouers");
+    // Laid out in French, with texts of their own.
+    const QStringList laidOut = captions(1);
     QStringList expected = QStringList({"2 Joueurs", "Joueur : 1", ""})
         << kFrench << laidOut << "" << laidOut << "franc";
     expected[5] += QLatin1Char(' ');
@@ -180,7 +170,7 @@ void TestLanguages::everyTextFollowsTheChosenLanguage()
     // The turn panel keeps its player across a switch.
     chooseItem(*windows[s.fromComputer], s.choice);
     const QString turn = QStringLiteral("%1 : %2").arg(english ? "Player" : "Joueur").arg(midGame ? 2 : 1);
-    const QStringList menus = captions(english ? 2 : 1) << QString::fromLatin1(s.choice);
+    const QStringList menus = captions(english ? 3 : 2) << QString::fromLatin1(s.choice);
     const QStringList expected = QStringList({english ? "2 Players" : "2 Joueur", turn, s.levelName})
         << (english ? kEnglish : kFrench) << menus << menus;
     QCOMPARE(everything(test.program()), expected);
