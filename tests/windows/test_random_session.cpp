@@ -11,7 +11,6 @@
 
 #include <QPushButton>
 #include <QTest>
-
 #include <random>
 
 using namespace velmora;
@@ -28,12 +27,10 @@ bool keepsItsRules(QWidget& board)
 {
     const QStringList state = boardState(board);
     QString shown;
-    for (int cell = 0; cell < 9; ++cell)
-        shown
-            += state.at(cell).size() == 1 && state.at(cell) < QLatin1String("2") ? QLatin1Char('I') : QLatin1Char('B');
-    const int marked = int(shown.count(QLatin1Char('I')));
-    return state.at(9) == shown && state.at(10) == QString::number(marked % 2)
-        && state.at(11) == QString::number(marked);
+    for (const QString& mark : state.mid(0, 9))
+        shown += mark == QLatin1String("0") || mark == QLatin1String("1") ? QLatin1Char('I') : QLatin1Char('B');
+    const auto marked = shown.count(QLatin1Char('I'));
+    return state.mid(9) == QStringList({shown, QString::number(marked % 2), QString::number(marked)});
 }
 
 } // namespace
@@ -52,33 +49,27 @@ private Q_SLOTS:
         TwoPlayerWindow& velmora = program.velmora();
         ComputerWindow& computer = program.velmoraco();
         std::mt19937 engine(20261206);
-        std::uniform_int_distribution<int> digit(1, 9);
+        const auto pick
+            = [&engine](qsizetype count) { return std::uniform_int_distribution<qsizetype>(0, count - 1)(engine); };
         QString lan, pt;
         bool againstComputer = false;
         for (int number = 1; number <= 4000; ++number) {
-            const QString action = std::bernoulli_distribution(0.8)(engine)
-                ? QLatin1String(digit(engine) % 2 ? "click" : "key")
-                : kItems.at(std::uniform_int_distribution<qsizetype>(0, kItems.size() - 1)(engine));
+            const QString action
+                = pick(5) > 0 ? QLatin1String(pick(2) ? "click" : "key") : kItems.at(pick(kItems.size()));
             BoardWindow& window = againstComputer ? static_cast<BoardWindow&>(computer) : velmora;
-            test.random().script({digit(engine), digit(engine), digit(engine)});
+            test.random().script({int(pick(9)) + 1, int(pick(9)) + 1, int(pick(9)) + 1});
             if (action == QLatin1String("click")) {
-                QList<QPushButton*> open;
-                for (QPushButton* cell : window.findChildren<QPushButton*>(QRegularExpression("^[HMB][gmd]$")))
-                    if (cell->isVisible())
-                        open.append(cell);
-                QTest::mouseClick(
-                    open.at(std::uniform_int_distribution<qsizetype>(0, open.size() - 1)(engine)), Qt::LeftButton);
+                QList<QPushButton*> open = window.findChildren<QPushButton*>(QRegularExpression("^[HMB][gmd]$"));
+                open.removeIf([](QPushButton* cell) { return cell->isHidden(); });
+                QTest::mouseClick(open.at(pick(open.size())), Qt::LeftButton);
             } else if (action == QLatin1String("key")) {
-                QTest::keyClick(
-                    window.focusWidget() ? window.focusWidget() : &window, Qt::Key(Qt::Key_0 + digit(engine)));
+                QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key(Qt::Key_1 + pick(9)));
             } else {
                 chooseItem(window, action);
                 if (program.hasPrinter1())
                     program.printer1().close();
-                if (program.hasApropos() && number % 2 == 1)
-                    program.apropos().close(); // the close box
-                else if (program.hasApropos())
-                    program.apropos().btnOK_Click();
+                if (program.hasApropos())
+                    number % 2 ? void(program.apropos().close()) : program.apropos().btnOK_Click();
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 const qsizetype level = kItems.indexOf(action);
                 if (level >= 0 && level <= 3 && (level < 3 || againstComputer)) {
