@@ -103,7 +103,6 @@ private Q_SLOTS:
     void theLaidOutTextsStayUntilALanguageIsSet();
     void everyTextFollowsTheChosenLanguage_data();
     void everyTextFollowsTheChosenLanguage();
-    void closedWindowsComeBackInTheLanguageInForce();
 };
 
 void TestLanguages::theLaidOutTextsStayUntilALanguageIsSet()
@@ -184,33 +183,6 @@ void TestLanguages::everyTextFollowsTheChosenLanguage()
     chooseItem(*windows[!s.fromComputer], s.choice);
     QCOMPARE(everything(test.program()), expected);
     QCOMPARE(test.settingsBytes(), QByteArray(s.file));
-}
-
-void TestLanguages::closedWindowsComeBackInTheLanguageInForce()
-{
-    TestProgram test;
-    Program& program = test.program();
-    program.continueStartUp();
-    TwoPlayerWindow& velmora = program.velmora();
-    chooseItem(velmora, "angl");
-    chooseItem(velmora, "apropos");
-    chooseItem(velmora, "print2");
-    QCOMPARE(auxiliaryTexts(program), kEnglish);
-    // Cancel closes the print window for good; OK only hides the About
-    // window, which follows the language still; its close box closes it.
-    QTest::mouseClick(program.printer1().findChild<QPushButton*>("Command2"), Qt::LeftButton);
-    QTest::mouseClick(program.apropos().findChild<QPushButton*>("btnOK"), Qt::LeftButton);
-    QCOMPARE(auxiliaryTexts(program), QStringList{"About"});
-    QVERIFY(!program.apropos().isVisible());
-    chooseItem(velmora, "franc");
-    chooseItem(velmora, "print2");
-    QCOMPARE(auxiliaryTexts(program), kFrench);
-    program.apropos().close();
-    chooseItem(velmora, "angl");
-    QCOMPARE(auxiliaryTexts(program), kEnglish.mid(1));
-    chooseItem(velmora, "apropos");
-    QCOMPARE(auxiliaryTexts(program), kEnglish);
-    QVERIFY(program.apropos().isVisible());
 }
 
 QTEST_MAIN(TestLanguages)
