@@ -55,8 +55,8 @@ struct Figures {
     {
         if (microseconds.empty())
             return;
-        std::printf("| %s | %s | %zu | %.0f | %.0f | %.0f |\n", level, kind, microseconds.size(), at(0.5), at(0.99),
-            at(1.0));
+        std::printf(
+            "| %s | %s | %zu | %.0f | %.0f | %.0f |\n", level, kind, microseconds.size(), at(0.5), at(0.99), at(1.0));
     }
 };
 
