@@ -13,8 +13,8 @@
 // Repainting happens after the handler, at the next pass of the event loop;
 // it is timed as well, click and repaint together.
 //
-// Prints tab-separated lines: level, kind of click, count, median, 99th
-// percentile and maximum in microseconds. The first line names Qt's version.
+// Prints a Markdown table: level, kind of click, count, and the median, 99th
+// percentile and maximum in microseconds.
 
 #include "platform/clock.h"
 #include "platform/clock_random_source.h"
@@ -55,7 +55,8 @@ struct Figures {
     {
         if (microseconds.empty())
             return;
-        std::printf("%s\t%s\t%zu\t%.1f\t%.1f\t%.1f\n", level, kind, microseconds.size(), at(0.5), at(0.99), at(1.0));
+        std::printf(
+            "| %s | %s | %zu | %.0f | %.0f | %.0f |\n", level, kind, microseconds.size(), at(0.5), at(0.99), at(1.0));
     }
 };
 
@@ -78,7 +79,8 @@ int main(int argc, char* argv[])
     velmora::testing::ModalAnswerer answerer;
     std::mt19937 person(7);
 
-    std::printf("qt\t%s\n", qVersion());
+    std::printf("Qt %s, %s platform\n\n", qVersion(), qPrintable(QApplication::platformName()));
+    std::printf("| level | click | clicks | median (us) | p99 (us) | max (us) |\n|---|---|---|---|---|---|\n");
     const std::array<std::pair<const char*, const char*>, 3> levels
         = {{{"Easy", "facile"}, {"Medium", "Normal"}, {"Hard", "Impo"}}};
     for (const auto& [level, item] : levels) {
