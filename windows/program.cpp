@@ -147,7 +147,7 @@ void Program::continueStartUp()
     } else {
         // An unknown game type must not leave the player without a window.
         if (!stored.pt.isEmpty())
-            qCWarning(lcProgram) << "unknown game type" << stored.pt << "in" << settingsFilePath()
+            qCWarning(lcProgram) << "unknown game type" << logExcerpt(stored.pt) << "in" << settingsFilePath()
                                  << "- opening the two-player game";
         twoPlayers.show();
         twoPlayers.activateWindow();
