@@ -2,15 +2,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/print_window.h"
 
+#include "platform/message_box.h"
 #include "platform/printing.h"
 #include "platform/twips.h"
 #include "windows/grid_sheet.h"
 #include "windows/program.h"
 
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace velmora {
+
+namespace {
+
+// One box in the language in force, French unless English is chosen, says
+// why nothing came out and where it should have gone.
+void showPrintFailure(
+    QWidget* parent, PrintFailure failure, const QPrinter& printer, std::optional<Language> chosenLanguage)
+{
+    const Language language = chosenLanguage.value_or(Language::French);
+    const char* reason = failure == PrintFailure::NotStarted ? "Printing.notStarted"
+        : failure == PrintFailure::PrinterError              ? "Printing.printerError"
+                                                             : "Printing.emptyFile";
+    showExclamationBox(parent,
+        caption("Printing.failed", language) + caption(reason, language)
+            + QStringLiteral(" (%1)").arg(printDestination(printer)),
+        caption("Printer1.title", language));
+}
+
+} // namespace
 
 PrintWindow::PrintWindow(Program& program)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -53,7 +74,10 @@ void PrintWindow::Command1_Click()
     // either way.
     if (runPrinterDialog(program_.printer(), this)) {
         program_.printgrille();
-        printPageInTwips(program_.printer(), GridSheet::sizeInTwips(), &GridSheet::paintInTwips);
+        const PrintFailure failure
+            = printPageInTwips(program_.printer(), GridSheet::sizeInTwips(), &GridSheet::paintInTwips);
+        if (failure != PrintFailure::None)
+            showPrintFailure(this, failure, program_.printer(), languageFromCode(program_.lan()));
     }
     close();
 }

@@ -11,12 +11,14 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -38,6 +40,8 @@ struct PrinterDialogAnswerer {
             auto* buttons = modal->findChild<QDialogButtonBox*>();
             QAbstractButton* yes = buttons->button(QDialogButtonBox::Yes);
             ++(yes != nullptr ? boxes : dialogs);
+            if (auto* box = qobject_cast<QMessageBox*>(modal); box != nullptr && yes == nullptr)
+                messages << box->windowTitle() + QStringLiteral(": ") + box->text();
             answered = modal;
             QMetaObject::invokeMethod(
                 yes != nullptr ? yes : buttons->button(print ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
@@ -48,6 +52,7 @@ struct PrinterDialogAnswerer {
     bool print = true;
     int dialogs = 0;
     int boxes = 0;
+    QStringList messages; // of the boxes answered with OK, "title: text"
     QPointer<QWidget> answered;
     QTimer timer;
 };
@@ -96,6 +101,8 @@ class TestPrinting : public QObject {
 private Q_SLOTS:
     void onlyPrintPutsFifteenGridsOnOnePage();
     void withoutAPrinterTheSheetGoesToAPdfFile();
+    void aPageLostOnAFullDiskIsReported_data();
+    void aPageLostOnAFullDiskIsReported();
 };
 
 void TestPrinting::onlyPrintPutsFifteenGridsOnOnePage()
@@ -168,6 +175,37 @@ void TestPrinting::withoutAPrinterTheSheetGoesToAPdfFile()
             test.program().printer().outputFileName(), QDir(folder).filePath(QStringLiteral("Velmora-grilles.pdf")));
     }
     qputenv("HOME", oldHome);
+}
+
+void TestPrinting::aPageLostOnAFullDiskIsReported_data()
+{
+    QTest::addColumn<QString>("lan");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("French") << "F"
+                            << "Imprimer: Impression impossible : le fichier est vide ou absent (disque plein ?) (%1)";
+    QTest::newRow("English") << "A"
+                             << "Print: Printing failed: the file is empty or missing (disk full?) (%1)";
+}
+
+void TestPrinting::aPageLostOnAFullDiskIsReported()
+{
+    // Every write to /dev/full fails for want of space, as on a full disk.
+    if (!QFileInfo(QStringLiteral("/dev/full")).exists())
+        QSKIP("needs /dev/full");
+    QFETCH(QString, lan);
+    QFETCH(QString, message);
+    TestProgram test;
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("grilles.pdf"));
+    QVERIFY(QFile::link(QStringLiteral("/dev/full"), pdf));
+    test.program().printer().setOutputFileName(pdf);
+    test.program().velmora().setLan(lan);
+    PrinterDialogAnswerer answerer;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("empty or missing")));
+    test.program().velmora().print2_Click();
+    QTest::mouseClick(test.program().printer1().findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QTRY_VERIFY(!test.program().hasPrinter1());
+    QCOMPARE(answerer.messages, QStringList(message.arg(pdf)));
 }
 
 QTEST_MAIN(TestPrinting)
