@@ -156,6 +156,7 @@ private slots:
     // one warning says so.
     void configurationFolder()
     {
+        const QByteArray oldHome = qgetenv("HOME");
         const QByteArray home = QFile::encodeName(m_dir.filePath(QStringLiteral("home")));
         qputenv("HOME", home);
         qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
@@ -169,7 +170,8 @@ private slots:
             QVERIFY(!writeSettingsFile(settingsFilePath(), {"A", "I"}));
             QCOMPARE(codes(readSettingsFile(settingsFilePath())), QStringList({"", ""}));
         }
-        qputenv("HOME", home);
+        qputenv("HOME", oldHome);
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     // A save that must fail, by what stands in the configuration folder: the
@@ -181,18 +183,16 @@ private slots:
     {
         QTest::addColumn<QString>("oldFile");
         QTest::addColumn<QString>("filesystem");
-        QTest::newRow("read-only file") << "Velmora.ini"
-                                        << "";
-        QTest::newRow("unwritable folder: a file in its place") << ""
-                                                                << "";
-        QTest::newRow("folder in place of the file") << "Velmora.ini/kept"
-                                                     << "";
-        QTest::newRow("pipe in place of the file") << "<fifo>"
-                                                   << "";
-        QTest::newRow("link to a device") << "<device>"
-                                          << "";
+        const auto row = [](const char* name, const char* oldFile, const char* filesystem = "") {
+            QTest::newRow(name) << QString(oldFile) << QString(filesystem);
+        };
+        row("read-only file", "Velmora.ini");
+        row("unwritable folder: a file in its place", "");
+        row("folder in place of the file", "Velmora.ini/kept");
+        row("pipe in place of the file", "<fifo>");
+        row("link to a device", "<device>");
         for (const char* filesystem : {"full", "inodes", "read-only"})
-            QTest::newRow(filesystem) << "Velmora.ini" << filesystem;
+            row(filesystem, "Velmora.ini", filesystem);
     }
 
     void refusedSave()
