@@ -87,9 +87,8 @@ void removeStaleTemporaries(const QString& savedPath)
         QRegularExpression::escape(saved.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
     const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-kStaleTemporaryAgeSeconds);
     const QDir folder = saved.dir();
-    for (const QFileInfo& entry : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (entry.isSymLink() || !entry.isFile() || !temporaryName.match(entry.fileName()).hasMatch()
-            || entry.lastModified() >= staleBefore)
+    for (const QFileInfo& entry : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (!temporaryName.match(entry.fileName()).hasMatch() || entry.lastModified() >= staleBefore)
             continue;
         if (QFile::remove(entry.filePath()))
             qCInfo(lcSettings, "removed %s, left by an interrupted save", qUtf8Printable(entry.filePath()));
@@ -195,11 +194,10 @@ bool writeSettingsFile(const QString& path, const StoredSettings& settings)
     }
 
     // QSaveFile writes beside the file and renames over it on commit, so a
-    // crash or a full disk leaves the old file whole; it also keeps the old
-    // file's permissions.
-    // Unbuffered, every write reaches the system at once and its failure
-    // is seen here: a buffered QSaveFile can lose a write that fails for a
-    // full disk and still commit an empty file over the old one.
+    // crash leaves the old file whole; it also keeps the old file's
+    // permissions. Unbuffered, each write reaches the system at once and a
+    // full disk is seen here: a buffered QSaveFile can lose a failed write
+    // and still commit an empty file over the old one.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         warnNotSaved(path, file.errorString());
