@@ -35,14 +35,14 @@ struct PrinterDialogAnswerer {
     {
         timer.callOnTimeout([this] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr || modal == answered || !modal->isVisible())
+            if (modal == nullptr || answered.contains(modal) || !modal->isVisible())
                 return;
             auto* buttons = modal->findChild<QDialogButtonBox*>();
             QAbstractButton* yes = buttons->button(QDialogButtonBox::Yes);
             ++(yes != nullptr ? boxes : dialogs);
             if (auto* box = qobject_cast<QMessageBox*>(modal); box != nullptr && yes == nullptr)
                 messages << box->windowTitle() + QStringLiteral(": ") + box->text();
-            answered = modal;
+            answered << modal;
             QMetaObject::invokeMethod(
                 yes != nullptr ? yes : buttons->button(print ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
                 &QAbstractButton::click, Qt::QueuedConnection);
@@ -53,7 +53,7 @@ struct PrinterDialogAnswerer {
     int dialogs = 0;
     int boxes = 0;
     QStringList messages; // of the boxes answered with OK, "title: text"
-    QPointer<QWidget> answered;
+    QList<QPointer<QWidget>> answered; // each window once: one behind a box is active again
     QTimer timer;
 };
 
