@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/message_box.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 #include <memory>
@@ -35,6 +36,11 @@ void showExclamationBox(QWidget* parent, const QString& text, const QString& tit
     box->setWindowTitle(title);
     box->setText(text);
     box->exec();
+    // A hidden box stays the active window until a window manager says
+    // otherwise, and there may be none: the window it belongs to takes the
+    // keys again at once, as when each box was destroyed.
+    if (QApplication::activeWindow() == box)
+        QApplication::setActiveWindow(parent != nullptr && parent->isVisible() ? parent : nullptr);
 }
 
 } // namespace velmora
