@@ -2,15 +2,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/message_box.h"
 
+#include <QApplication>
 #include <QMessageBox>
+
+#include <memory>
 
 namespace velmora {
 
+namespace {
+
+const QString kBoxName = QStringLiteral("MessageBox");
+
+} // namespace
+
 void showExclamationBox(QWidget* parent, const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("MessageBox"));
-    box.exec();
+    // Each window keeps one box and shows it again for every message. A new
+    // box per message loads the style's icon for its OK button anew, and Qt
+    // 6.4 keeps the pictures of every such icon (about 2 KB a box under X11):
+    // an evening of games would make the program grow without end.
+    QMessageBox* box
+        = parent == nullptr ? nullptr : parent->findChild<QMessageBox*>(kBoxName, Qt::FindDirectChildrenOnly);
+    std::unique_ptr<QMessageBox> oneOff;
+    if (box == nullptr || box->isVisible()) {
+        // Without a window to keep it, or while the window's box is still
+        // open, a box serves this message only.
+        const bool kept = parent != nullptr && box == nullptr;
+        box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+        box->setObjectName(kBoxName);
+        if (!kept)
+            oneOff.reset(box);
+    }
+    box->setWindowTitle(title);
+    box->setText(text);
+    box->exec();
+    // A hidden box stays the active window until a window manager says
+    // otherwise, and there may be none: the window it belongs to takes the
+    // keys again at once, as when each box was destroyed.
+    if (QApplication::activeWindow() == box)
+        QApplication::setActiveWindow(parent != nullptr && parent->isVisible() ? parent : nullptr);
 }
 
 } // namespace velmora

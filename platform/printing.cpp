@@ -3,6 +3,7 @@
 #include "platform/printing.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QPainter>
 #include <QPrintDialog>
@@ -40,12 +41,12 @@ bool runPrinterDialog(QPrinter& printer, QWidget* parent)
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool printPageInTwips(QPrinter& printer, const QSize& sizeInTwips, const std::function<void(QPainter&)>& draw)
+PrintFailure printPageInTwips(QPrinter& printer, const QSize& sizeInTwips, const std::function<void(QPainter&)>& draw)
 {
     QPainter painter;
     if (!painter.begin(&printer)) {
-        qCWarning(lcPrinting) << "could not start printing on" << printer.printerName() << printer.outputFileName();
-        return false;
+        qCWarning(lcPrinting) << "could not start printing on" << printDestination(printer);
+        return PrintFailure::NotStarted;
     }
     // One page, at the sheet's designed size, from the top-left of the
     // printable area.
@@ -53,11 +54,23 @@ bool printPageInTwips(QPrinter& printer, const QSize& sizeInTwips, const std::fu
     painter.scale(scale, scale);
     painter.setClipRect(QRect(QPoint(), sizeInTwips));
     draw(painter);
-    if (!painter.end()) {
-        qCWarning(lcPrinting) << "printing failed on" << printer.printerName() << printer.outputFileName();
-        return false;
+    // On a full disk the PDF writer loses its writes and still ends well:
+    // only the file itself tells.
+    const bool ended = painter.end();
+    if (!ended || printer.printerState() == QPrinter::Error) {
+        qCWarning(lcPrinting) << "printing failed on" << printDestination(printer);
+        return PrintFailure::PrinterError;
     }
-    return true;
+    if (!printer.outputFileName().isEmpty() && QFileInfo(printer.outputFileName()).size() == 0) {
+        qCWarning(lcPrinting) << "printing left" << printer.outputFileName() << "empty or missing";
+        return PrintFailure::EmptyFile;
+    }
+    return PrintFailure::None;
+}
+
+QString printDestination(const QPrinter& printer)
+{
+    return printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
 }
 
 } // namespace velmora

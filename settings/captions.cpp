@@ -27,7 +27,7 @@ struct CaptionRow {
 
 // The ampersand marks the access key. French says "&Options", English the
 // singular "&Option".
-constexpr std::array<CaptionRow, 48> kCaptions = {{
+constexpr std::array<CaptionRow, 52> kCaptions = {{
     {"fichier", "&Fichier", "&Files", Shown::InMenu},
     {"Newgame", "&Nouvelle Partie", "&New Game", Shown::InMenu},
     {"print2", "&Imprimer", "&Print", Shown::InMenu},
@@ -51,6 +51,11 @@ constexpr std::array<CaptionRow, 48> kCaptions = {{
         "Impression of grid to play Velmora (by 15)"},
     {"Printer1.Command2", "&Annuler", "&Cancel"},
     {"Printer1.Command1", "&Imprimer", "&Print"},
+    {"Printing.failed", "Impression impossible : ", "Printing failed: "},
+    {"Printing.notStarted", "l'impression n'a pas pu commencer", "printing could not start"},
+    {"Printing.printerError", "l'imprimante a signalé une erreur", "the printer reported an error"},
+    {"Printing.emptyFile", "le fichier est vide ou absent (disque plein ?)",
+        "the file is empty or missing (disk full?)"},
     {"Panel.twoPlayers", "2 Joueur", "2 Players"},
     {"Panel.playerOne", "Joueur : 1", "Player : 1"},
     {"Panel.playerTwo", "Joueur : 2", "Player : 2"},

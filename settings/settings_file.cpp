@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_file.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -21,6 +23,13 @@ constexpr char kLineFeed = '\n';
 // Nothing sensible is ever longer; reading stops here so that a huge or binary
 // file costs no more than a small one.
 constexpr qint64 kMaxReadBytes = 64 * 1024;
+
+// Enough of a value to recognise it in a log line.
+constexpr qsizetype kMaxLoggedCharacters = 80;
+
+// A temporary file as young as this may belong to a save that another
+// instance of the program is making right now.
+constexpr qint64 kStaleTemporaryAgeSeconds = 60;
 
 // The next line from `pos`, which is moved past the line and its end. A line
 // ends at CR, or at CR LF taken as one end; the end of the data ends the last
@@ -59,16 +68,67 @@ QString refusalToReplace(const QFileInfo& info)
         return {};
     if (info.isDir())
         return QStringLiteral("a folder stands in place of the file");
+    // A device, a pipe or a socket, itself or at the end of a link, is not
+    // ours to replace: as root, a save would destroy a device node.
+    if (!info.isFile())
+        return QStringLiteral("not a regular file");
     if (!info.permissions().testFlag(QFileDevice::WriteOwner))
         return QStringLiteral("the file is read-only");
     return {};
+}
+
+// Removes what killed saves left beside the settings file: QSaveFile's
+// temporaries, the file's name with six letters or digits after a dot. Only
+// regular files that have not changed for a while go.
+void removeStaleTemporaries(const QString& savedPath)
+{
+    const QFileInfo saved(QFileInfo(savedPath).canonicalFilePath());
+    const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(saved.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-kStaleTemporaryAgeSeconds);
+    const QDir folder = saved.dir();
+    for (const QFileInfo& entry : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (!temporaryName.match(entry.fileName()).hasMatch() || entry.lastModified() >= staleBefore)
+            continue;
+        if (QFile::remove(entry.filePath()))
+            qCInfo(lcSettings, "removed %s, left by an interrupted save", qUtf8Printable(entry.filePath()));
+    }
+}
+
+// The folder that holds the user's settings: $XDG_CONFIG_HOME when it is an
+// absolute path (a relative one is ignored), else ~/.config; empty when
+// neither is known.
+QString configFolder()
+{
+    if (QDir::isAbsolutePath(qEnvironmentVariable("XDG_CONFIG_HOME")))
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    // Without HOME, Qt would answer the root of the filesystem.
+    const QString home = qEnvironmentVariable("HOME");
+    return QDir::isAbsolutePath(home) ? QDir::cleanPath(home + QStringLiteral("/.config")) : QString();
 }
 
 } // namespace
 
 QString settingsFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Velmora.ini");
+    const QString folder = configFolder();
+    if (folder.isEmpty()) {
+        static bool warned = false;
+        if (!warned)
+            qCWarning(lcSettings,
+                "no configuration folder: neither XDG_CONFIG_HOME nor HOME is an absolute path; "
+                "the settings are kept for this session only");
+        warned = true;
+        return {};
+    }
+    return folder + QStringLiteral("/Velmora.ini");
+}
+
+QString logExcerpt(const QString& value)
+{
+    if (value.size() <= kMaxLoggedCharacters)
+        return value;
+    return value.left(kMaxLoggedCharacters) + QStringLiteral("... (%1 characters)").arg(value.size());
 }
 
 QByteArray settingsFileBytes(const StoredSettings& settings)
@@ -99,6 +159,8 @@ StoredSettings parseSettingsBytes(const QByteArray& bytes)
 
 StoredSettings readSettingsFile(const QString& path)
 {
+    if (path.isEmpty())
+        return {};
     const QFileInfo info(path);
     if (!info.exists())
         return {};
@@ -118,6 +180,9 @@ StoredSettings readSettingsFile(const QString& path)
 
 bool writeSettingsFile(const QString& path, const StoredSettings& settings)
 {
+    // No folder to save in: settingsFilePath has said so once already.
+    if (path.isEmpty())
+        return false;
     const QFileInfo info(path);
     if (const QString refusal = refusalToReplace(info); !refusal.isEmpty()) {
         warnNotSaved(path, refusal);
@@ -129,19 +194,26 @@ bool writeSettingsFile(const QString& path, const StoredSettings& settings)
     }
 
     // QSaveFile writes beside the file and renames over it on commit, so a
-    // crash or a full disk leaves the old file whole; it also keeps the old
-    // file's permissions.
+    // crash leaves the old file whole; it also keeps the old file's
+    // permissions. Unbuffered, each write reaches the system at once and a
+    // full disk is seen here: a buffered QSaveFile can lose a failed write
+    // and still commit an empty file over the old one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         warnNotSaved(path, file.errorString());
         return false;
     }
-    // A failed write makes the commit fail too and the old file stays.
-    file.write(settingsFileBytes(settings));
+    const QByteArray bytes = settingsFileBytes(settings);
+    if (file.write(bytes) != bytes.size()) {
+        warnNotSaved(path, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
     if (!file.commit()) {
         warnNotSaved(path, file.errorString());
         return false;
     }
+    removeStaleTemporaries(path);
     return true;
 }
 

@@ -16,9 +16,15 @@ struct StoredSettings {
     bool operator==(const StoredSettings&) const = default;
 };
 
-// `Velmora.ini` in the user's configuration folder ($XDG_CONFIG_HOME, else
-// ~/.config); one path for reading and writing.
+// `Velmora.ini` in the user's configuration folder ($XDG_CONFIG_HOME when it
+// is absolute, else ~/.config); one path for reading and writing. Empty when
+// there is no such folder, with a warning the first time: nothing is read
+// then, and nothing saved.
 QString settingsFilePath();
+
+// At most the first 80 characters of a value, marked as cut when it is
+// longer: what a log line quotes of a value read from outside.
+QString logExcerpt(const QString& value);
 
 // The bytes `Save` writes: the language code, CR, the game-type code, CR LF.
 QByteArray settingsFileBytes(const StoredSettings& settings);
@@ -32,9 +38,12 @@ StoredSettings parseSettingsBytes(const QByteArray& bytes);
 // the first 64 KiB are read.
 StoredSettings readSettingsFile(const QString& path);
 
-// Rewrites the file whole, or leaves the old one exactly as it was. A file
-// whose permission bits forbid writing is left alone even when the program
-// runs as root. Failures are logged and reported by the result only.
+// Rewrites the file whole, or leaves the old one exactly as it was, on a full
+// disk too. Only a regular file is replaced (a link to one is written
+// through); a file whose permission bits forbid writing is left alone even
+// when the program runs as root. Temporaries of earlier saves that were
+// killed are removed after a save. Failures are logged and reported by the
+// result only.
 bool writeSettingsFile(const QString& path, const StoredSettings& settings);
 
 } // namespace velmora

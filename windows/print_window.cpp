@@ -2,14 +2,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/print_window.h"
 
+#include "platform/message_box.h"
+#include "platform/printing.h"
 #include "platform/twips.h"
 #include "platform/window_placement.h"
 #include "windows/program.h"
 
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace velmora {
+
+namespace {
+
+// One box in the language in force, French unless English is chosen, says
+// why nothing came out and where it should have gone.
+void showPrintFailure(QWidget* parent, PrintFailure failure, const QPrinter& printer, Language language)
+{
+    const char* reason = failure == PrintFailure::NotStarted ? "Printing.notStarted"
+        : failure == PrintFailure::PrinterError              ? "Printing.printerError"
+                                                             : "Printing.emptyFile";
+    showExclamationBox(parent,
+        caption("Printing.failed", language) + caption(reason, language)
+            + QStringLiteral(" (%1)").arg(printDestination(printer)),
+        caption("Printer1.title", language));
+}
+
+} // namespace
 
 PrintWindow::PrintWindow(Program& program)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -50,6 +70,7 @@ PrintWindow::PrintWindow(Program& program)
 
 void PrintWindow::applyLanguage(Language language)
 {
+    language_ = language;
     setWindowTitle(caption("Printer1.title", language));
     findChild<QLabel*>(QStringLiteral("Label1"))->setText(caption("Printer1.Label1", language));
     findChild<QPushButton*>(QStringLiteral("Command2"))->setText(caption("Printer1.Command2", language));
@@ -59,7 +80,9 @@ void PrintWindow::applyLanguage(Language language)
 void PrintWindow::Command1_Click()
 {
     // The window closes whether the printer dialog printed or was cancelled.
-    program_.printGridSheet(*this);
+    const PrintFailure failure = program_.printGridSheet(*this);
+    if (failure != PrintFailure::None)
+        showPrintFailure(this, failure, program_.printer(), language_);
     close();
 }
 

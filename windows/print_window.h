@@ -28,6 +28,8 @@ public Q_SLOTS:
 
 private:
     Program& program_;
+    // The texts' language: French until one is chosen, as laid out.
+    Language language_ = Language::French;
 };
 
 } // namespace velmora

@@ -122,7 +122,7 @@ void Program::continueStartUp()
     }
     // An unknown game type must not leave the player without a window.
     if (type == nullptr)
-        qCWarning(lcProgram) << "unknown game type" << code << "in" << settingsFilePath()
+        qCWarning(lcProgram) << "unknown game type" << logExcerpt(code) << "in" << settingsFilePath()
                              << "- opening the two-player game";
     velmora().show();
     velmora().activateWindow();
@@ -190,13 +190,14 @@ void Program::printerSetup()
     runPrinterDialog(printer(), parent != nullptr ? parent : &velmora());
 }
 
-void Program::printGridSheet(QWidget& dialogParent)
+PrintFailure Program::printGridSheet(QWidget& dialogParent)
 {
     // Cancelling the printer dialog cancels the print.
     if (!runPrinterDialog(printer(), &dialogParent))
-        return;
+        return PrintFailure::None;
     const GridSheet& sheet = printgrille();
-    printPageInTwips(printer(), GridSheet::sizeInTwips(), [&sheet](QPainter& painter) { sheet.paintInTwips(painter); });
+    return printPageInTwips(
+        printer(), GridSheet::sizeInTwips(), [&sheet](QPainter& painter) { sheet.paintInTwips(painter); });
 }
 
 void Program::openProgramPage()

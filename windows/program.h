@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/opponent_fields.h"
+#include "platform/printing.h"
 #include "settings/language.h"
 #include "settings/program_settings.h"
 
@@ -64,8 +65,9 @@ public:
     void showAbout();
     void showPrintWindow();
     void printerSetup();
-    // The printer dialog over `dialogParent`, then the grid sheet on one page.
-    void printGridSheet(QWidget& dialogParent);
+    // The printer dialog over `dialogParent`, then the grid sheet on one
+    // page; why nothing came out, if it did not.
+    PrintFailure printGridSheet(QWidget& dialogParent);
     void openProgramPage();
     void openSiblingPage();
     void openAuthorPage();

@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 using namespace velmora;
 
 namespace {
@@ -27,6 +30,23 @@ QByteArray readRaw(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// A pipe at `path`, or a link there to the test's own copy of the null
+// device: a fault must never replace one of the system's devices.
+bool makeNode(const QString& path, bool pipe)
+{
+    const QString node = pipe ? path : QFileInfo(path).absolutePath() + QStringLiteral("/null");
+    return QDir().mkpath(QFileInfo(path).absolutePath())
+        && ::mknod(QFile::encodeName(node).constData(), (pipe ? S_IFIFO : S_IFCHR) | 0666, makedev(1, 3)) == 0
+        && (pipe || QFile::link(node, path));
+}
+
+// What the path leads to: S_IFREG, S_IFIFO, S_IFCHR...
+unsigned nodeType(const QString& path)
+{
+    struct stat status = {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & S_IFMT : 0;
 }
 
 } // namespace
@@ -114,34 +134,95 @@ private slots:
             bytes += char(random.bounded(256));
         writeRaw(path, bytes + "\rF\r\n");
         QCOMPARE(codes(readSettingsFile(path)), QStringList({"A", "N"}));
+
+        // Of what killed saves left beside the file, a save removes the old
+        // temporaries and nothing else; saved through a link, the link stays.
+        const QString folder = QFileInfo(path).absolutePath();
+        const QStringList kept = {"Velmora.ini", "Velmora.ini.1234567", "Velmora.ini.bak", "Velmora.ini.young1"};
+        for (const QString& name : QStringList{"Velmora.ini.Ab12Cd", "Velmora.ini.xY9876"} + kept.mid(1)) {
+            QFile leftOver(folder + '/' + name);
+            QVERIFY(leftOver.open(QIODevice::WriteOnly)
+                && (name.endsWith(QLatin1String("young1"))
+                    || leftOver.setFileTime(QDateTime(QDate(2025, 1, 1), QTime()), QFileDevice::FileModificationTime)));
+        }
+        QVERIFY(writeSettingsFile(path, {"F", "N"}));
+        QCOMPARE(QDir(folder).entryList({"Velmora.ini*"}, QDir::AllEntries | QDir::System, QDir::Name), kept);
+        QVERIFY(QFile::rename(path, folder + "/kept.ini") && QFile::link("kept.ini", path));
+        QVERIFY(writeSettingsFile(path, {"A", "N"}));
+        QVERIFY(QFileInfo(path).isSymLink() && readRaw(folder + "/kept.ini") == "A\rN\r\n");
     }
 
-    // A save that must fail, by where the old content stands in the configuration
-    // folder: the settings file made read-only (its permission bits decide, even
-    // for root); the folder itself, a regular file in its place; a file inside a
-    // folder in place of the settings file, which cannot be read either.
+    // With no absolute configuration folder, nothing is read or written, and
+    // one warning says so.
+    void configurationFolder()
+    {
+        const QByteArray oldHome = qgetenv("HOME");
+        const QByteArray home = QFile::encodeName(m_dir.filePath(QStringLiteral("home")));
+        qputenv("HOME", home);
+        qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
+        QCOMPARE(settingsFilePath(), m_dir.filePath(QStringLiteral("Velmora.ini")));
+        qputenv("XDG_CONFIG_HOME", "relative/config");
+        QCOMPARE(settingsFilePath(), QString::fromLocal8Bit(home) + "/.config/Velmora.ini");
+        qunsetenv("HOME");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("kept for this session only"));
+        for (int save = 0; save < 2; ++save) {
+            QCOMPARE(settingsFilePath(), QString());
+            QVERIFY(!writeSettingsFile(settingsFilePath(), {"A", "I"}));
+            QCOMPARE(codes(readSettingsFile(settingsFilePath())), QStringList({"", ""}));
+        }
+        qputenv("HOME", oldHome);
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    // A save that must fail, by what stands in the configuration folder: the
+    // settings file made read-only (its permission bits decide, even for
+    // root); a regular file in place of the folder; a folder, a pipe or a link
+    // to a device in place of the file; a full disk, a disk without free
+    // inodes, a read-only filesystem. The old content stays, or the node.
     void refusedSave_data()
     {
         QTest::addColumn<QString>("oldFile");
-        QTest::newRow("read-only file") << "Velmora.ini";
-        QTest::newRow("unwritable folder: a file in its place") << "";
-        QTest::newRow("folder in place of the file") << "Velmora.ini/kept";
+        QTest::addColumn<QString>("filesystem");
+        const auto row = [](const char* name, const char* oldFile, const char* filesystem = "") {
+            QTest::newRow(name) << QString(oldFile) << QString(filesystem);
+        };
+        row("read-only file", "Velmora.ini");
+        row("unwritable folder: a file in its place", "");
+        row("folder in place of the file", "Velmora.ini/kept");
+        row("pipe in place of the file", "<fifo>");
+        row("link to a device", "<device>");
+        for (const char* filesystem : {"full", "inodes", "read-only"})
+            row(filesystem, "Velmora.ini", filesystem);
     }
 
     void refusedSave()
     {
         QFETCH(QString, oldFile);
-        const QString folder = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        QFETCH(QString, filesystem);
+        QString folder = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        if (!filesystem.isEmpty()) {
+            if (qEnvironmentVariableIsEmpty("VELMORA_SMALL_FILESYSTEMS"))
+                QSKIP("needs the small filesystems that the ctest entry tst_settings_file_small_filesystems "
+                      "mounts as root");
+            folder = qEnvironmentVariable("VELMORA_SMALL_FILESYSTEMS") + '/' + filesystem;
+        }
         const QString path = folder + QStringLiteral("/Velmora.ini");
         const QString oldPath = oldFile.isEmpty() ? folder : folder + '/' + oldFile;
-        writeRaw(oldPath, "F\rN\r\n");
-        if (oldFile == QLatin1String("Velmora.ini"))
+        const bool node = oldFile.startsWith(QLatin1Char('<'));
+        if (node && !makeNode(path, oldFile == QLatin1String("<fifo>")))
+            QSKIP("making a device node needs root");
+        if (!node && filesystem.isEmpty())
+            writeRaw(oldPath, "F\rN\r\n");
+        if (oldFile == QLatin1String("Velmora.ini") && filesystem.isEmpty())
             QVERIFY(
                 QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
         const QRegularExpression warning(QRegularExpression::escape(path));
         QTest::ignoreMessage(QtWarningMsg, warning);
         QVERIFY(!writeSettingsFile(path, {"A", "I"}));
-        QCOMPARE(readRaw(oldPath), QByteArray("F\rN\r\n"));
+        if (node)
+            QCOMPARE(nodeType(path), oldFile == QLatin1String("<fifo>") ? S_IFIFO : S_IFCHR);
+        else
+            QCOMPARE(readRaw(oldPath), QByteArray("F\rN\r\n"));
         if (oldFile.endsWith(QLatin1String("kept"))) {
             QTest::ignoreMessage(QtWarningMsg, warning);
             QCOMPARE(codes(readSettingsFile(path)), QStringList({"", ""}));

@@ -10,12 +10,14 @@
 #include "windows/two_player_window.h"
 
 #include <QDir>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace velmora;
@@ -67,6 +69,8 @@ class TestPrinting : public QObject {
 private Q_SLOTS:
     void onlyPrintPutsFifteenGridsOnOnePage();
     void withoutAPrinterTheSheetGoesToAPdfFile();
+    void aPageLostOnAFullDiskIsReported_data();
+    void aPageLostOnAFullDiskIsReported();
 };
 
 void TestPrinting::onlyPrintPutsFifteenGridsOnOnePage()
@@ -139,6 +143,37 @@ void TestPrinting::withoutAPrinterTheSheetGoesToAPdfFile()
             test.program().printer().outputFileName(), QDir(folder).filePath(QStringLiteral("Velmora-grilles.pdf")));
     }
     qputenv("HOME", oldHome);
+}
+
+void TestPrinting::aPageLostOnAFullDiskIsReported_data()
+{
+    QTest::addColumn<QString>("lan");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("French") << "F"
+                            << "Imprimer: Impression impossible : le fichier est vide ou absent (disque plein ?) (%1)";
+    QTest::newRow("English") << "A"
+                             << "Print: Printing failed: the file is empty or missing (disk full?) (%1)";
+}
+
+void TestPrinting::aPageLostOnAFullDiskIsReported()
+{
+    // Every write to /dev/full fails for want of space, as on a full disk.
+    if (!QFileInfo(QStringLiteral("/dev/full")).exists())
+        QSKIP("needs /dev/full");
+    QFETCH(QString, lan);
+    QFETCH(QString, message);
+    TestProgram test;
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("grilles.pdf"));
+    QVERIFY(QFile::link(QStringLiteral("/dev/full"), pdf));
+    test.program().printer().setOutputFileName(pdf);
+    test.program().velmora().setLan(lan);
+    ModalAnswerer answerer;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("empty or missing")));
+    test.program().velmora().print2_Click();
+    QTest::mouseClick(test.program().printer1().findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QTRY_VERIFY(!test.program().hasPrinter1());
+    QCOMPARE(seenBoxes(answerer), message.arg(pdf));
 }
 
 QTEST_MAIN(TestPrinting)

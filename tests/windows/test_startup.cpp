@@ -59,6 +59,8 @@ void TestStartup::theWelcomeWindowHandsOverOnceToTheSavedGame_data()
     QTest::newRow("lower case")     << "A\rf\r\n"    << "0:00:01" << "A" << ""       << ""       << "f"  << "A\rf\r\n";
     QTest::newRow("with a blank")   << "F\rF \r\n"   << "key"     << "F" << ""       << ""       << "F " << "F\rF \r\n";
     QTest::newRow("unknown")        << "A\rX\r\n"    << "0:00:01" << "A" << ""       << ""       << "X"  << "A\rX\r\n";
+    // A long code is quoted in part only.
+    QTest::newRow("long unknown")   << "A\r" + QString(200, 'X') << "key" << "A" << "" << "" << QString(80, 'X') + "... (200 characters)" << "A\r" + QString(200, 'X');
     // clang-format on
 }
 

@@ -9,9 +9,18 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+
+#if defined(__SANITIZE_ADDRESS__)
+// The address sanitizer's own allocator counts the bytes in use (GCC ships
+// no header for it).
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+#else
+#include <malloc.h>
+#endif
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -29,6 +38,27 @@ QStringList state(QWidget& window)
     return boardState(window) << statusText(window, "Panel2");
 }
 
+// Bytes the program holds on the heap.
+size_t heapInUse()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    return mallinfo2().uordblks;
+#endif
+}
+
+// Dialog buttons with icons, as Qt draws them under X11; the offscreen
+// platform draws none, and hid the memory each message box used to keep.
+class ButtonIconStyle : public QProxyStyle {
+public:
+    int styleHint(
+        StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* returned) const override
+    {
+        return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
 } // namespace
 
 class TestTwoPlayerWindow : public QObject {
@@ -39,6 +69,7 @@ private Q_SLOTS:
     void aLineOrADrawIsAnnouncedAndTheBoardResets_data();
     void aLineOrADrawIsAnnouncedAndTheBoardResets();
     void theWindowKeepsItsSizeAndQuittingEndsTheProgram();
+    void drawnGamesLeaveNothingBehind();
     void theGridSheetHoldsFifteenSeparateGrids();
 };
 
@@ -145,6 +176,30 @@ void TestTwoPlayerWindow::theWindowKeepsItsSizeAndQuittingEndsTheProgram()
         QCOMPARE(ended.count(), 1);
         QVERIFY(!window.isVisible());
     }
+}
+
+void TestTwoPlayerWindow::drawnGamesLeaveNothingBehind()
+{
+    const QString usualStyle = QApplication::style()->name();
+    QApplication::setStyle(new ButtonIconStyle);
+    TestProgram test;
+    TwoPlayerWindow& window = test.program().velmora();
+    window.show();
+    ModalAnswerer answerer;
+    size_t heapAfterWarmUp = 0;
+    for (int game = 1; game <= 320; ++game) {
+        answerer.clear();
+        QTest::keyClicks(window.focusProxy(), QStringLiteral("789546213"));
+        if (game == 20)
+            heapAfterWarmUp = heapInUse();
+    }
+    // Three hundred draws may cost a little to the allocator, not a few
+    // hundred kilobytes.
+    const size_t heapAfterAll = heapInUse();
+    const size_t growth = heapAfterAll > heapAfterWarmUp ? heapAfterAll - heapAfterWarmUp : 0;
+    QApplication::setStyle(usualStyle);
+    QCOMPARE(seenBoxes(answerer), QStringLiteral("Bouh!!: Match nul!!!"));
+    QVERIFY2(growth < 160 * 1024, qPrintable(QStringLiteral("%1 bytes more after 300 draws").arg(growth)));
 }
 
 void TestTwoPlayerWindow::theGridSheetHoldsFifteenSeparateGrids()
