@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -94,27 +93,6 @@ private slots:
         QVERIFY(!written || settingsFileBytes({lan, pt}) == bytes);
     }
 
-    // Thousands of byte strings, mostly of the bytes that matter to the format:
-    // saving what was read writes the first line, CR, the game type, CR LF. The
-    // lines are found here by splitting rather than by walking the data.
-    void randomBytes()
-    {
-        QRandomGenerator random(20260214);
-        static constexpr char kFrequent[] = "\r\n\r\nAFNI a\0\xE9\xFF";
-        const QByteArray alphabet(kFrequent, sizeof kFrequent - 1);
-        for (int round = 0; round < 5000; ++round) {
-            QByteArray bytes;
-            for (int i = random.bounded(24); i > 0; --i)
-                bytes += random.bounded(4) ? alphabet.at(random.bounded(alphabet.size())) : char(random.bounded(256));
-            QByteArray split = QByteArray(bytes).replace("\r\n", "\r"); // CR LF is one line end
-            split.chop(split.endsWith('\r') ? 1 : 0); // a final line end starts no other line
-            const QList<QByteArray> lines = split.split('\r');
-            const QByteArray gameType = lines.first().isEmpty() || lines.size() < 2 ? QByteArray() : lines.last();
-            QVERIFY2(settingsFileBytes(parseSettingsBytes(bytes)) == lines.first() + '\r' + gameType + "\r\n",
-                bytes.toHex(' ').constData());
-        }
-    }
-
     void files()
     {
         // Nothing to read yet; saving creates the missing folder, and a save
@@ -125,15 +103,6 @@ private slots:
         QCOMPARE(readRaw(path), QByteArray("A\rI\r\n"));
         QVERIFY(writeSettingsFile(path, {"A", ""}));
         QCOMPARE(readRaw(path), QByteArray("A\r\r\n"));
-
-        // A mebibyte of binary data, whose first 64 KiB hold the lines "A", a
-        // long one and "N": only those are read.
-        QByteArray bytes = "A\r" + QByteArray(64 * 1024 - 4, 'z') + "\rN";
-        QRandomGenerator random(64);
-        while (bytes.size() < 1024 * 1024 - 4)
-            bytes += char(random.bounded(256));
-        writeRaw(path, bytes + "\rF\r\n");
-        QCOMPARE(codes(readSettingsFile(path)), QStringList({"A", "N"}));
 
         // Of what killed saves left beside the file, a save removes the old
         // temporaries and nothing else; saved through a link, the link stays.
