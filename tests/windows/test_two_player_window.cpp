@@ -3,7 +3,6 @@
 // The two-player window played with the mouse and the digit keys.
 
 #include "support/gui_support.h"
-#include "windows/grid_sheet.h"
 #include "windows/two_player_window.h"
 
 #include <QApplication>
@@ -70,7 +69,6 @@ private Q_SLOTS:
     void aLineOrADrawIsAnnouncedAndTheBoardResets();
     void theWindowKeepsItsSizeAndQuittingEndsTheProgram();
     void drawnGamesLeaveNothingBehind();
-    void theGridSheetHoldsFifteenSeparateGrids();
 };
 
 void TestTwoPlayerWindow::theMouseAndTheDigitKeysPlay()
@@ -200,26 +198,6 @@ void TestTwoPlayerWindow::drawnGamesLeaveNothingBehind()
     QApplication::setStyle(usualStyle);
     QCOMPARE(seenBoxes(answerer), QStringLiteral("Bouh!!: Match nul!!!"));
     QVERIFY2(growth < 160 * 1024, qPrintable(QStringLiteral("%1 bytes more after 300 draws").arg(growth)));
-}
-
-void TestTwoPlayerWindow::theGridSheetHoldsFifteenSeparateGrids()
-{
-    // Five grids across and three down, 2040 twips square; sixty lines, four
-    // in each grid, leave none astray or across two grids.
-    const int lefts[] = {120, 2400, 4560, 6840, 9120};
-    const int tops[] = {120, 2280, 4560};
-    QCOMPARE(GridSheet::linesInTwips().size(), 60);
-    QList<int> linesPerGrid(15, 0);
-    for (const QLine& line : GridSheet::linesInTwips()) {
-        QVERIFY(line.dx() == 0 || line.dy() == 0);
-        QCOMPARE(qAbs(line.dx() + line.dy()), 2040);
-        for (int i = 0; i < 15; ++i)
-            linesPerGrid[i] += QRect(lefts[i % 5], tops[i / 5], 2041, 2041).contains(QRect(line.p1(), line.p2()));
-    }
-    QCOMPARE(linesPerGrid, QList<int>(15, 4));
-    QVERIFY(GridSheet::linesInTwips().contains(QLine(9720, 4560, 9720, 6600)));
-    QVERIFY(GridSheet::linesInTwips().contains(QLine(120, 1440, 2160, 1440)));
-    QVERIFY(QRect(QPoint(), GridSheet::sizeInTwips()).contains(QRect(9120, 4560, 2040, 2040)));
 }
 
 QTEST_MAIN(TestTwoPlayerWindow)
