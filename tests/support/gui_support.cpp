@@ -14,14 +14,9 @@ namespace velmora::testing {
 
 double ScriptedRandom::next()
 {
-    int cell = 0;
-    if (!cells_.empty()) {
-        cell = cells_.front();
+    const int cell = cells_.empty() ? roundRobin_++ % 9 + 1 : cells_.front();
+    if (!cells_.empty())
         cells_.pop_front();
-    } else {
-        cell = roundRobin_ % 9 + 1;
-        ++roundRobin_;
-    }
     // The integer part of ten times the value is the cell drawn.
     return (cell + 0.5) / 10.0;
 }
@@ -54,11 +49,10 @@ void TestProgram::writeSettings(const QByteArray& bytes) const
 
 QWidget* topLevelWindow(const char* name)
 {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String(name))
-            return window;
-    }
-    return nullptr;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto found
+        = std::find_if(windows.begin(), windows.end(), [name](QWidget* w) { return w->objectName() == name; });
+    return found != windows.end() ? *found : nullptr;
 }
 
 bool activate(QWidget& window)
@@ -71,10 +65,8 @@ bool activate(QWidget& window)
 
 QStringList marks(QObject& board)
 {
-    QStringList result;
-    for (int cell = 1; cell <= 9; ++cell)
-        result.append(board.property(QStringLiteral("Label%1").arg(cell).toLatin1().constData()).toString());
-    return result;
+    return fieldTexts(
+        board, {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9"});
 }
 
 void chooseItem(QWidget& window, const QString& choice)
@@ -113,11 +105,8 @@ QString statusText(QWidget& window, const char* panel)
 
 QStringList checkedItems(QWidget& window, const QStringList& items)
 {
-    QStringList checked;
-    for (const QString& item : items) {
-        if (window.findChild<QAction*>(item)->isChecked())
-            checked.append(item);
-    }
+    QStringList checked = items;
+    checked.removeIf([&window](const QString& item) { return !window.findChild<QAction*>(item)->isChecked(); });
     return checked;
 }
 
