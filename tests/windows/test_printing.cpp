@@ -43,6 +43,11 @@ private Q_SLOTS:
         };
         // The pages in greys, as pdftoppm renders them at 384 dpi: four dots
         // to a screen pixel.
+        // Printer setup prints nothing, whichever button ends it.
+        for (bool accept : {true, false}) {
+            answerer.acceptDialogs = accept;
+            chooseItem(velmora, "propimpri");
+        }
         QList<QImage> pages;
         for (const auto& [button, accept] :
             {std::pair{"Command2", true}, {"Command1", false}, {"Command1", true}, {"Command1", true}}) {
@@ -53,8 +58,7 @@ private Q_SLOTS:
             for (const QString& page : QDir(out.path()).entryList(QDir::Files, QDir::Name))
                 pages << QImage(out.filePath(page));
         }
-        QCOMPARE(answerer.dialogsAnswered(), 3);
-        QCOMPARE(answerer.questionsAnswered(), 1);
+        QCOMPARE(QList<int>({answerer.dialogsAnswered(), answerer.questionsAnswered()}), QList<int>({5, 1}));
         QCOMPARE(pages.size(), 2);
         QCOMPARE(pages.at(1), pages.at(0));
 

@@ -26,16 +26,16 @@ private Q_SLOTS:
         // no language leaves the laid-out texts; "warned" is the game-type
         // code warned about, a long one quoted in part only. The file is
         // rewritten when a level opened, and only then.
-        for (const char* column : {"file", "handOver", "language", "levelItem", "warned", "fileAfter"})
+        for (const char* column : {"file", "handOver", "language", "levelItem", "levelName", "warned", "fileAfter"})
             QTest::addColumn<QString>(column);
         const QString longCode = "A\r" + QString(200, 'X');
         // clang-format off
-        QTest::newRow("no file")       << QString()    << "click"       << ""  << ""       << "" << "<no file>";
-        QTest::newRow("French alone")  << "F"          << "0:00:02.000" << "F" << ""       << "" << "F";
-        QTest::newRow("English, Hard") << "A\r\nI\r\n" << "0:00:00.970" << "A" << "Impo"   << "" << "A\rI\r\n";
-        QTest::newRow("French, Easy")  << "F\rF"       << "click"       << "F" << "facile" << "" << "F\rF\r\n";
-        QTest::newRow("no language")   << "a\rN\rI\r\n" << "key"        << ""  << "Impo"   << "" << "a\rI\r\n";
-        QTest::newRow("long unknown")  << longCode << "key" << "A" << "" << QString(80, 'X') + "... (200 characters)" << longCode;
+        QTest::newRow("no file")       << QString()      << "click"       << ""  << ""       << ""       << "" << "<no file>";
+        QTest::newRow("French alone")  << "F"            << "0:00:02.000" << "F" << ""       << ""       << "" << "F";
+        QTest::newRow("English, Hard") << "A\r\nI\r\n"   << "0:00:00.970" << "A" << "Impo"   << "Hard"   << "" << "A\rI\r\n";
+        QTest::newRow("French, Easy")  << "F\rF"         << "click"       << "F" << "facile" << "Facile" << "" << "F\rF\r\n";
+        QTest::newRow("no language")   << "a\rI\rN\r\n"  << "key"         << ""  << "Normal" << "Medium" << "" << "a\rN\r\n";
+        QTest::newRow("long unknown")  << longCode << "key" << "A" << "" << "" << QString(80, 'X') + "... (200 characters)" << longCode;
         // clang-format on
     }
 
@@ -45,13 +45,13 @@ private Q_SLOTS:
         QFETCH(QString, handOver);
         QFETCH(QString, language);
         QFETCH(QString, levelItem);
+        QFETCH(QString, levelName);
         QFETCH(QString, warned);
         QFETCH(QString, fileAfter);
         // One warning names the unknown code, and no other.
         QTest::failOnWarning(QRegularExpression(QStringLiteral("unknown game type")));
         if (!warned.isEmpty())
-            QTest::ignoreMessage(
-                QtWarningMsg, QRegularExpression("type \"" + QRegularExpression::escape(warned) + '"'));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression('"' + QRegularExpression::escape(warned) + '"'));
         TestProgram test;
         ModalAnswerer answerer;
         if (!file.isNull())
@@ -61,10 +61,7 @@ private Q_SLOTS:
         TwoPlayerWindow& velmora = test.program().velmora();
         ComputerWindow& velmoraco = test.program().velmoraco();
         const auto shown = [&] { return QList<bool>{welcome.isVisible(), velmora.isVisible(), velmoraco.isVisible()}; };
-        const auto tickAfter = [&test, &welcome](qint64 msecs) {
-            test.clock().advanceMSecs(msecs);
-            welcome.Timer1_Timer();
-        };
+        const auto tickAfter = [&](qint64 msecs) { test.clock().advanceMSecs(msecs), welcome.Timer1_Timer(); };
 
         // Keys without a character, clicks on the pictures and labels in the
         // frame or beside it, a press on the frame released on a picture, and a
@@ -98,10 +95,13 @@ private Q_SLOTS:
         const bool english = language == QLatin1String("A"), french = language == QLatin1String("F");
         for (BoardWindow* window : {static_cast<BoardWindow*>(&velmora), static_cast<BoardWindow*>(&velmoraco)})
             QCOMPARE(window->menuItem("joueur")->text(), english ? "&2 Players" : french ? "&2 Joueur" : "&2 Jouers");
+        QCOMPARE(statusText(velmora, "Panel1"), english ? "2 Players" : french ? "2 Joueur" : "2 Joueurs");
         const QStringList items = {"angl", "franc", "facile", "Normal", "Impo"};
         QCOMPARE(checkedItems(velmora, items).join(' '), english ? "angl" : french ? "franc" : "");
         QCOMPARE(
             checkedItems(velmoraco, items).join(' '), (QString(english ? "angl " : "franc ") + levelItem).trimmed());
+        if (!levelItem.isEmpty())
+            QCOMPARE(statusText(velmoraco, "Panel1"), levelName);
         QCOMPARE(test.settingsBytes(), fileAfter.toLatin1());
 
         // Once only: a game begun against the computer would start anew.
