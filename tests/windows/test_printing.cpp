@@ -41,13 +41,13 @@ private Q_SLOTS:
             QTest::mouseClick(test.program().printer1().findChild<QPushButton*>(button), Qt::LeftButton);
             QTRY_VERIFY(!test.program().hasPrinter1());
         };
-        // The pages in greys, as pdftoppm renders them at 384 dpi: four dots
-        // to a screen pixel.
         // Printer setup prints nothing, whichever button ends it.
         for (bool accept : {true, false}) {
             answerer.acceptDialogs = accept;
             chooseItem(velmora, "propimpri");
         }
+        // The pages in greys, as pdftoppm renders them at 384 dpi: four dots
+        // to a screen pixel.
         QList<QImage> pages;
         for (const auto& [button, accept] :
             {std::pair{"Command2", true}, {"Command1", false}, {"Command1", true}, {"Command1", true}}) {
