@@ -2,11 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_file.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
-#include <QTemporaryDir>
+// Also QDir, QFile, QFileInfo, QTemporaryDir and QRegularExpression.
 #include <QTest>
 
 #include <sys/stat.h>
@@ -14,41 +10,7 @@
 
 using namespace velmora;
 
-namespace {
-
-const auto codes = [](const StoredSettings& s) { return QStringList{s.lan, s.pt}; };
-
-void writeRaw(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readRaw(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-// A pipe at `path`, or a link there to the test's own copy of the null
-// device: a fault must never replace one of the system's devices.
-bool makeNode(const QString& path, bool pipe)
-{
-    const QString node = pipe ? path : QFileInfo(path).absolutePath() + QStringLiteral("/null");
-    return QDir().mkpath(QFileInfo(path).absolutePath())
-        && ::mknod(QFile::encodeName(node).constData(), (pipe ? S_IFIFO : S_IFCHR) | 0666, makedev(1, 3)) == 0
-        && (pipe || QFile::link(node, path));
-}
-
-// What the path leads to: S_IFREG, S_IFIFO, S_IFCHR...
-unsigned nodeType(const QString& path)
-{
-    struct stat status = {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & S_IFMT : 0;
-}
-
-} // namespace
+static const auto codesOf = [](const StoredSettings& s) { return QStringList{s.lan, s.pt}; };
 
 class TestSettingsFile : public QObject {
     Q_OBJECT
@@ -65,82 +27,45 @@ private slots:
     void bytes_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("lan");
-        QTest::addColumn<QString>("pt");
+        QTest::addColumn<QStringList>("codes");
         QTest::addColumn<bool>("written");
-        const auto row = [](const char* name, const QByteArray& bytes, const QString& lan, const QString& pt,
-                             bool written) { QTest::newRow(name) << bytes << lan << pt << written; };
-        row("46 0D 46 0D 0A: French, Easy", "\x46\x0D\x46\x0D\x0A", "F", "F", true);
-        row("41 0D 0D 0A: English, two players", "\x41\x0D\x0D\x0A", "A", "", true);
-        row("41 0D 49 0D 0A: English, Hard", "\x41\x0D\x49\x0D\x0A", "A", "I", true);
-        row("0D 46 0D 0A: no language, Easy", "\x0D\x46\x0D\x0A", "", "F", true);
-        row("codes kept as they are", "a\rF \r\n", "a", "F ", true);
-        row("Latin-1", "\xE9\r\r\n", QStringLiteral("\u00E9"), "", true);
-        row("CR LF ends lines", "A\r\nN\r\n", "A", "N", false);
-        row("three lines: the last is the game type", "A\rI\r\nN\r\n", "A", "N", false);
-        row("empty first line, then I", "\r\nI\r\n", "", "I", false);
-        row("lone LF inside lines", "A\nB\rN\nI\r\n", "A\nB", "N\nI", false);
-        row("Latin-1, not UTF-8", "\xE9\r\xC3\xA9", QStringLiteral("\u00E9"), QStringLiteral("\u00C3\u00A9"), false);
+        QTest::newRow("French, Easy") << QByteArray("F\rF\r\n") << QStringList{"F", "F"} << true;
+        QTest::newRow("English, two players") << QByteArray("A\r\r\n") << QStringList{"A", ""} << true;
+        QTest::newRow("codes kept as they are") << QByteArray("a\rF \r\n") << QStringList{"a", "F "} << true;
+        QTest::newRow("Latin-1, not UTF-8")
+            << QByteArray("\xE9\r\xC3\xA9\r\n") << QStringList{QStringLiteral("\u00E9"), QStringLiteral("\u00C3\u00A9")}
+            << true;
+        QTest::newRow("three lines: the last") << QByteArray("A\r\nI\rN\r\n") << QStringList{"A", "N"} << false;
+        QTest::newRow("empty first line: no type") << QByteArray("\r\nI\r\n") << QStringList{"", ""} << false;
+        QTest::newRow("lone LF inside lines") << QByteArray("A\nB\rN\nI") << QStringList{"A\nB", "N\nI"} << false;
     }
 
     void bytes()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, lan);
-        QFETCH(QString, pt);
+        QFETCH(QStringList, codes);
         QFETCH(bool, written);
-        QCOMPARE(codes(parseSettingsBytes(bytes)), (QStringList{lan, lan.isEmpty() ? QString() : pt}));
-        QVERIFY(!written || settingsFileBytes({lan, pt}) == bytes);
+        QCOMPARE(codesOf(parseSettingsBytes(bytes)), codes);
+        QVERIFY(!written || settingsFileBytes({codes.at(0), codes.at(1)}) == bytes);
     }
 
-    void files()
+    // Nothing to read yet; saving creates the missing folder. Of what killed
+    // saves left beside the file, a save removes the old temporaries and
+    // nothing else.
+    void savesRemoveOnlyStaleTemporaries()
     {
-        // Nothing to read yet; saving creates the missing folder, and a save
-        // replaces a longer file whole.
-        const QString path = m_dir.filePath(QStringLiteral("new/Velmora.ini"));
-        QCOMPARE(codes(readSettingsFile(path)), QStringList({"", ""}));
+        const QString folder = m_dir.filePath(QStringLiteral("new")), path = folder + "/Velmora.ini";
+        QCOMPARE(codesOf(readSettingsFile(path)), QStringList({"", ""}));
         QVERIFY(writeSettingsFile(path, {"A", "I"}));
-        QCOMPARE(readRaw(path), QByteArray("A\rI\r\n"));
-        QVERIFY(writeSettingsFile(path, {"A", ""}));
-        QCOMPARE(readRaw(path), QByteArray("A\r\r\n"));
-
-        // Of what killed saves left beside the file, a save removes the old
-        // temporaries and nothing else; saved through a link, the link stays.
-        const QString folder = QFileInfo(path).absolutePath();
         const QStringList kept = {"Velmora.ini", "Velmora.ini.1234567", "Velmora.ini.bak", "Velmora.ini.young1"};
         for (const QString& name : QStringList{"Velmora.ini.Ab12Cd", "Velmora.ini.xY9876"} + kept.mid(1)) {
             QFile leftOver(folder + '/' + name);
+            const QDateTime written = QDateTime::currentDateTime().addSecs(name.endsWith("young1") ? 0 : -3600);
             QVERIFY(leftOver.open(QIODevice::WriteOnly)
-                && (name.endsWith(QLatin1String("young1"))
-                    || leftOver.setFileTime(QDateTime(QDate(2025, 1, 1), QTime()), QFileDevice::FileModificationTime)));
+                && leftOver.setFileTime(written, QFileDevice::FileModificationTime));
         }
         QVERIFY(writeSettingsFile(path, {"F", "N"}));
         QCOMPARE(QDir(folder).entryList({"Velmora.ini*"}, QDir::AllEntries | QDir::System, QDir::Name), kept);
-        QVERIFY(QFile::rename(path, folder + "/kept.ini") && QFile::link("kept.ini", path));
-        QVERIFY(writeSettingsFile(path, {"A", "N"}));
-        QVERIFY(QFileInfo(path).isSymLink() && readRaw(folder + "/kept.ini") == "A\rN\r\n");
-    }
-
-    // With no absolute configuration folder, nothing is read or written, and
-    // one warning says so.
-    void configurationFolder()
-    {
-        const QByteArray oldHome = qgetenv("HOME");
-        const QByteArray home = QFile::encodeName(m_dir.filePath(QStringLiteral("home")));
-        qputenv("HOME", home);
-        qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
-        QCOMPARE(settingsFilePath(), m_dir.filePath(QStringLiteral("Velmora.ini")));
-        qputenv("XDG_CONFIG_HOME", "relative/config");
-        QCOMPARE(settingsFilePath(), QString::fromLocal8Bit(home) + "/.config/Velmora.ini");
-        qunsetenv("HOME");
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("kept for this session only"));
-        for (int save = 0; save < 2; ++save) {
-            QCOMPARE(settingsFilePath(), QString());
-            QVERIFY(!writeSettingsFile(settingsFilePath(), {"A", "I"}));
-            QCOMPARE(codes(readSettingsFile(settingsFilePath())), QStringList({"", ""}));
-        }
-        qputenv("HOME", oldHome);
-        qunsetenv("XDG_CONFIG_HOME");
     }
 
     // A save that must fail, by what stands in the configuration folder: the
@@ -151,50 +76,60 @@ private slots:
     void refusedSave_data()
     {
         QTest::addColumn<QString>("oldFile");
-        QTest::addColumn<QString>("filesystem");
-        const auto row = [](const char* name, const char* oldFile, const char* filesystem = "") {
-            QTest::newRow(name) << QString(oldFile) << QString(filesystem);
-        };
-        row("read-only file", "Velmora.ini");
-        row("unwritable folder: a file in its place", "");
-        row("folder in place of the file", "Velmora.ini/kept");
-        row("pipe in place of the file", "<fifo>");
-        row("link to a device", "<device>");
+        QTest::addColumn<bool>("smallFilesystem");
+        QTest::newRow("read-only file") << QString("Velmora.ini") << false;
+        QTest::newRow("unwritable folder: a file in its place") << QString() << false;
+        QTest::newRow("folder in place of the file") << QString("Velmora.ini/kept") << false;
+        QTest::newRow("pipe in place of the file") << QString("<fifo>") << false;
+        QTest::newRow("link to a device") << QString("<device>") << false;
         for (const char* filesystem : {"full", "inodes", "read-only"})
-            row(filesystem, "Velmora.ini", filesystem);
+            QTest::newRow(filesystem) << QString("Velmora.ini") << true;
     }
 
     void refusedSave()
     {
         QFETCH(QString, oldFile);
-        QFETCH(QString, filesystem);
-        QString folder = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
-        if (!filesystem.isEmpty()) {
-            if (qEnvironmentVariableIsEmpty("VELMORA_SMALL_FILESYSTEMS"))
-                QSKIP("needs the small filesystems that the ctest entry tst_settings_file_small_filesystems "
-                      "mounts as root");
-            folder = qEnvironmentVariable("VELMORA_SMALL_FILESYSTEMS") + '/' + filesystem;
-        }
-        const QString path = folder + QStringLiteral("/Velmora.ini");
-        const QString oldPath = oldFile.isEmpty() ? folder : folder + '/' + oldFile;
-        const bool node = oldFile.startsWith(QLatin1Char('<'));
-        if (node && !makeNode(path, oldFile == QLatin1String("<fifo>")))
+        QFETCH(bool, smallFilesystem);
+        if (smallFilesystem && qEnvironmentVariableIsEmpty("VELMORA_SMALL_FILESYSTEMS"))
+            QSKIP("needs the small filesystems that the ctest entry tst_settings_file_small_filesystems mounts");
+        const QString folder = (smallFilesystem ? qEnvironmentVariable("VELMORA_SMALL_FILESYSTEMS") : m_dir.path())
+            + '/' + QTest::currentDataTag();
+        const QString path = folder + "/Velmora.ini", oldPath = oldFile.isEmpty() ? folder : folder + '/' + oldFile;
+        const bool node = oldFile.startsWith('<'), fifo = oldFile == QLatin1String("<fifo>");
+        QFile old(oldPath);
+        QVERIFY(QDir().mkpath(QFileInfo(oldPath).absolutePath()));
+        // A pipe, or a link to the test's own copy of the null device: a
+        // fault must never replace one of the system's devices.
+        if (node
+            && (::mknod(
+                    QFile::encodeName(fifo ? path : folder + "/null"), (fifo ? S_IFIFO : S_IFCHR) | 0666, makedev(1, 3))
+                || !(fifo || QFile::link("null", path))))
             QSKIP("making a device node needs root");
-        if (!node && filesystem.isEmpty())
-            writeRaw(oldPath, "F\rN\r\n");
-        if (oldFile == QLatin1String("Velmora.ini") && filesystem.isEmpty())
-            QVERIFY(
-                QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
-        const QRegularExpression warning(QRegularExpression::escape(path));
-        QTest::ignoreMessage(QtWarningMsg, warning);
+        if (!node && !smallFilesystem)
+            QVERIFY(old.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && old.write("F\rN\r\n") == 5
+                && old.setPermissions(oldFile == QLatin1String("Velmora.ini") ? QFile::ReadOwner : old.permissions()));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(path)));
         QVERIFY(!writeSettingsFile(path, {"A", "I"}));
         if (node)
-            QCOMPARE(nodeType(path), oldFile == QLatin1String("<fifo>") ? S_IFIFO : S_IFCHR);
+            QVERIFY(QFileInfo::exists(path) && !QFileInfo(path).isFile());
         else
-            QCOMPARE(readRaw(oldPath), QByteArray("F\rN\r\n"));
-        if (oldFile.endsWith(QLatin1String("kept"))) {
-            QTest::ignoreMessage(QtWarningMsg, warning);
-            QCOMPARE(codes(readSettingsFile(path)), QStringList({"", ""}));
+            QCOMPARE(codesOf(readSettingsFile(oldPath)), QStringList({"F", "N"}));
+    }
+
+    // A relative XDG_CONFIG_HOME is ignored; with no absolute configuration
+    // folder at all, nothing is read or written, and one warning says so.
+    // Last, for it leaves no HOME behind.
+    void configurationFolder()
+    {
+        qputenv("HOME", QFile::encodeName(m_dir.filePath("home")));
+        qputenv("XDG_CONFIG_HOME", "relative/config");
+        QCOMPARE(settingsFilePath(), m_dir.filePath("home/.config/Velmora.ini"));
+        qunsetenv("HOME");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("kept for this session only"));
+        for (int save = 0; save < 2; ++save) {
+            QCOMPARE(settingsFilePath(), QString());
+            QVERIFY(!writeSettingsFile(settingsFilePath(), {"A", "I"}));
+            QCOMPARE(codesOf(readSettingsFile(settingsFilePath())), QStringList({"", ""}));
         }
     }
 };
