@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -36,22 +35,25 @@ void TestTwoPlayerWindow::theMouseAndTheDigitKeysPlayInAFixedWindowUntilCtrlW()
     TwoPlayerWindow& window = test.program().velmora();
     QVERIFY(activate(window));
     window.resize(window.size() * 2);
-    // 2775 × 3015 twips below the menu bar, at 15 twips a pixel.
-    QCOMPARE(QSize(window.width(), window.height() - window.menuBar()->height()), QSize(185, 201));
+    // 2775 × 3015 twips below the menu bar, at 15 twips a pixel; the cells
+    // 840 twips apart.
+    QCOMPARE(window.size() - QSize(0, window.centralWidget()->y()), QSize(185, 201));
     QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(window.findChild<QWidget*>("Hm")->x() - window.findChild<QWidget*>("Hg")->x(), 56);
     clickCells(window, "Hg");
-    // The cells show copies of the cross and nought pictures.
-    const auto picture = [&window](const char* name) { return window.findChild<QLabel*>(name)->pixmap().toImage(); };
 
     // The click leaves the focus where the keys play: 7 8 9 on top, 1 2 3 at
     // the bottom, with or without the keypad modifier. Keys that are no
     // cell, and the key of a played cell, change nothing.
     QWidget* focus = QApplication::focusWidget();
-    QTest::keyClick(focus, Qt::Key_8, Qt::KeypadModifier);
-    QVERIFY(picture("Imhg") == picture("croix") && picture("Imhm") == picture("rond"));
     for (Qt::Key key : {Qt::Key_7, Qt::Key_0, Qt::Key_A, Qt::Key_Space, Qt::Key_Minus, Qt::Key_Left})
         QTest::keyClick(focus, key);
-    QCOMPARE(boardState(window).mid(9), QStringList({"IIBBBBBBB", "0", "2"}));
+    const QStringList afterOneMove = boardState(window).mid(9) << statusText(window, "Panel2");
+    QCOMPARE(afterOneMove, QStringList({"IBBBBBBBB", "1", "1", "Joueur : 2"}));
+    QTest::keyClick(focus, Qt::Key_8, Qt::KeypadModifier);
+    // The cells show copies of the cross and nought pictures.
+    const auto picture = [&window](const char* name) { return window.findChild<QLabel*>(name)->pixmap().toImage(); };
+    QVERIFY(picture("Imhg") == picture("croix") && picture("Imhm") == picture("rond"));
     for (const char key : {'9', '5', '4', '6', '2', '1'})
         QTest::keyClick(focus, key, Qt::KeypadModifier);
     QCOMPARE(marks(window), QStringList({"0", "1", "0", "0", "1", "1", "1", "0", "9"}));
@@ -69,12 +71,11 @@ void TestTwoPlayerWindow::aLineOrADrawIsAnnouncedAndTheBoardResets_data()
     const auto row = [](const char* name, const char* lan, const char* moves, const char* box) {
         QTest::newRow(name) << QString(lan) << QString(moves) << QString::fromUtf8(box);
     };
-    row("crosses, French", "F", "Hg Mg Hm Mm Hd", "Partie terminée!: Bravo joueur 1!!! Vous avez gagné!!!");
     row("noughts, English", "A", "Hg Hd Hm Mm Md Bg", "End Game!: Bravo player 2!!! You are WIN!!!");
     row("draw, French", "F", "Hg Hm Hd Mm Mg Md Bm Bg Bd", "Bouh!!: Match nul!!!");
     row("draw, English", "A", "Hg Hm Hd Mm Mg Md Bm Bg Bd", "Bouh!!: Match nul Anglais!!!");
     // The ninth cross completes the left column and the bottom row at once.
-    row("ninth move wins", "A", "Hg Hm Bd Hd Mg Mm Bm Md Bg", "End Game!: Bravo player 1!!! You are WIN!!!");
+    row("ninth move wins", "F", "Hg Hm Bd Hd Mg Mm Bm Md Bg", "Partie terminée!: Bravo joueur 1!!! Vous avez gagné!!!");
 }
 
 void TestTwoPlayerWindow::aLineOrADrawIsAnnouncedAndTheBoardResets()
