@@ -43,8 +43,8 @@ void TestTwoPlayerWindow::theMouseAndTheDigitKeysPlayInAFixedWindowUntilCtrlW()
     clickCells(window, "Hg");
 
     // The click leaves the focus where the keys play: 7 8 9 on top, 1 2 3 at
-    // the bottom, with or without the keypad modifier. Keys that are no
-    // cell, and the key of a played cell, change nothing.
+    // the bottom, here on the keypad (the draws below use the main row). Keys
+    // that are no cell, and the key of a played cell, change nothing.
     QWidget* focus = QApplication::focusWidget();
     for (Qt::Key key : {Qt::Key_7, Qt::Key_0, Qt::Key_A, Qt::Key_Space, Qt::Key_Minus, Qt::Key_Left})
         QTest::keyClick(focus, key);
