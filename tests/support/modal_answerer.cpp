@@ -37,6 +37,8 @@ bool ModalAnswerer::eventFilter(QObject* watched, QEvent* event)
 
 void ModalAnswerer::answer(QWidget* window)
 {
+    if (drawFirst)
+        window->grab();
     if (auto* box = qobject_cast<QMessageBox*>(window)) {
         if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
             ++questions_;

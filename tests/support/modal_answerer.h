@@ -27,6 +27,8 @@ public:
     ~ModalAnswerer() override;
 
     bool acceptDialogs = true;
+    // Draws each window before answering it, as the user would see it.
+    bool drawFirst = false;
     // The message boxes answered with OK, in order.
     const QList<SeenBox>& seen() const { return seen_; }
     int questionsAnswered() const { return questions_; }
