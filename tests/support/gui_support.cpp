@@ -85,11 +85,6 @@ void clickCells(QWidget& window, const QString& cells)
         QTest::mouseClick(window.findChild<QPushButton*>(cell), Qt::LeftButton);
 }
 
-QString fieldText(QObject& window, const char* name)
-{
-    return window.property(name).toString();
-}
-
 QStringList fieldTexts(QObject& window, const QStringList& names)
 {
     QStringList texts;

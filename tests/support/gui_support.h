@@ -23,14 +23,12 @@ namespace velmora::testing {
 class ScriptedRandom final : public RandomSource {
 public:
     void script(std::initializer_list<int> cells) { cells_.assign(cells); }
-    void reseed() override { ++reseeds_; }
+    void reseed() override { }
     double next() override;
-    int reseeds() const { return reseeds_; }
 
 private:
     std::deque<int> cells_;
     int roundRobin_ = 0;
-    int reseeds_ = 0;
 };
 
 // A clock that only moves when the test says so.
@@ -80,9 +78,7 @@ void chooseItem(QWidget& window, const QString& choice);
 // Clicks the cell buttons named, one after the other: "Hg Mm Bd".
 void clickCells(QWidget& window, const QString& cells);
 
-// A property of a window in its text form.
-QString fieldText(QObject& window, const char* name);
-// Several of them, in the order named.
+// Properties of a window in their text forms, in the order named.
 QStringList fieldTexts(QObject& window, const QStringList& names);
 
 // The text of a status-bar panel: "Panel1", "Panel2".
