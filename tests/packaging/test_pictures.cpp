@@ -16,43 +16,27 @@ class TestPictures : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void aMarkIsShownPixelForPixelFromThePictureOfTheScreensRatio_data()
-    {
-        QTest::addColumn<QString>("cells");
-        QTest::addColumn<QString>("image");
-        QTest::addColumn<QString>("picture");
-        QTest::newRow("cross") << "Hg"
-                               << "Imhg"
-                               << "cross";
-        QTest::newRow("nought") << "Hg Bd"
-                                << "Imbd"
-                                << "nought";
-    }
-
     void aMarkIsShownPixelForPixelFromThePictureOfTheScreensRatio()
     {
-        QFETCH(QString, cells);
-        QFETCH(QString, image);
-        QFETCH(QString, picture);
         TestProgram test;
         TwoPlayerWindow& window = test.program().velmora();
         QVERIFY(activate(window));
         const int ratio = qEnvironmentVariableIntValue("VELMORA_EXPECTED_RATIO");
         QCOMPARE(window.devicePixelRatioF(), qreal(ratio));
-        clickCells(window, cells);
-
-        const QString suffix = ratio > 1 ? QStringLiteral("@%1x").arg(ratio) : QString();
-        const QImage file(qEnvironmentVariable("VELMORA_SOURCE_DIR") + QStringLiteral("/resources/") + picture + suffix
-            + QStringLiteral(".jpg"));
-        QCOMPARE(file.size(), QSize(37, 37) * ratio);
-        auto* label = window.findChild<QLabel*>(image);
-        QCOMPARE(label->pixmap().size(), file.size());
-        QCOMPARE(label->pixmap().deviceIndependentSize(), QSizeF(37, 37));
-        // What the label paints, in device pixels: the picture unscaled in
-        // its centre.
-        const QImage shown = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QPoint corner((shown.width() - file.width()) / 2, (shown.height() - file.height()) / 2);
-        QCOMPARE(shown.copy(QRect(corner, file.size())), file.convertToFormat(QImage::Format_RGB32));
+        clickCells(window, "Hg Bd");
+        const QString suffix = ratio > 1 ? QStringLiteral("@%1x.jpg").arg(ratio) : QStringLiteral(".jpg");
+        for (const auto& [image, picture] : {std::pair{"Imhg", "/cross"}, {"Imbd", "/nought"}}) {
+            const QImage file(qEnvironmentVariable("VELMORA_SOURCE_DIR") + "/resources" + picture + suffix);
+            QCOMPARE(file.size(), QSize(37, 37) * ratio);
+            auto* label = window.findChild<QLabel*>(image);
+            QCOMPARE(label->pixmap().size(), file.size());
+            QCOMPARE(label->pixmap().deviceIndependentSize(), QSizeF(37, 37));
+            // What the label paints, in device pixels: the picture unscaled in
+            // its centre.
+            const QImage shown = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QPoint corner((shown.width() - file.width()) / 2, (shown.height() - file.height()) / 2);
+            QCOMPARE(shown.copy(QRect(corner, file.size())), file.convertToFormat(QImage::Format_RGB32));
+        }
     }
 };
 
