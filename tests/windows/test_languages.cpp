@@ -22,27 +22,20 @@ using namespace velmora::testing;
 
 namespace {
 
-// A few items as the player reads them: laid out, in French, in English.
-const QList<QStringList> kSomeItems = {{"fichier", "&Fichier", "&Fichier", "&Files"},
-    {"propimpri", "&Propiété Imprimante", "&Propriété Imprimante", "&Configuration"},
-    {"option1", "&Option", "&Options", "&Option"}, {"joueur", "&2 Jouers", "&2 Joueur", "&2 Players"}};
+// A few items, and how the player reads them: laid out, in French, in English.
+const QStringList kItems = {"fichier", "propimpri", "option1", "joueur"};
+const QList<QStringList> kItemTexts = {{"&Fichier", "&Propiété Imprimante", "&Option", "&2 Jouers"},
+    {"&Fichier", "&Propriété Imprimante", "&Options", "&2 Joueur"},
+    {"&Files", "&Configuration", "&Option", "&2 Players"}};
 const QStringList kLaidOut = {"2 Joueurs", "Joueur : 1", "", "A propos", "Imprimer",
     "Impression de grille pour jouer au Velmora (par 15) ", "&Imprimer", "&Annuler"};
 const QStringList kFrench
     = {"A propos", "Imprimer", "Impression de grille pour jouer au Velmora (par 15)", "&Imprimer", "&Annuler"};
 const QStringList kEnglish = {"About", "Print", "Impression of grid to play Velmora (by 15)", "&Print", "&Cancel"};
 
-// Those items in one column of kSomeItems (1 to 3).
-const auto items = [](int column) {
-    QStringList texts;
-    for (const QStringList& row : kSomeItems)
-        texts << row.at(column);
-    return texts;
-};
-
 // Every text and check mark a language changes: the status panels, the About
-// and print windows, then per board window the items above, the captioned
-// items on which the two windows differ, and the language check marks.
+// and print windows, the captioned items on which the two board windows
+// differ, then per board window the items above and the language marks.
 QStringList everything(Program& program)
 {
     BoardWindow* const boards[] = {&program.velmora(), &program.velmoraco()};
@@ -50,14 +43,13 @@ QStringList everything(Program& program)
     QStringList texts
         = {statusText(*boards[0], "Panel1"), statusText(*boards[0], "Panel2"), statusText(*boards[1], "Panel1"),
             program.apropos().windowTitle(), print.windowTitle(), print.findChild<QLabel*>("Label1")->text(),
-            print.findChild<QPushButton*>("Command1")->text(), print.findChild<QPushButton*>("Command2")->text()};
+            print.findChild<QPushButton*>("Command1")->text(), print.findChild<QPushButton*>("Command2")->text(), ""};
+    for (const char* item : captionedMenuItems())
+        texts.last() += boards[0]->menuItem(item)->text() == boards[1]->menuItem(item)->text() ? "" : item;
     for (BoardWindow* window : boards) {
-        for (const QStringList& row : kSomeItems)
-            texts << window->menuItem(qPrintable(row[0]))->text();
-        QString differing;
-        for (const char* item : captionedMenuItems())
-            differing += boards[0]->menuItem(item)->text() == boards[1]->menuItem(item)->text() ? "" : item;
-        texts << differing << checkedItems(*window, {"franc", "angl"}).join('+');
+        for (const QString& item : kItems)
+            texts << window->menuItem(qPrintable(item))->text();
+        texts << checkedItems(*window, {"franc", "angl"}).join('+');
     }
     return texts;
 }
@@ -74,9 +66,7 @@ private Q_SLOTS:
         test.program().continueStartUp();
         TwoPlayerWindow& velmora = test.program().velmora();
         QCOMPARE(everything(test.program()),
-            QStringList(kLaidOut) << items(1) << ""
-                                  << "" << items(1) << ""
-                                  << "franc");
+            kLaidOut + QStringList{""} + kItemTexts[0] + QStringList{""} + kItemTexts[0] + QStringList{"franc"});
         QVERIFY(!QFile::exists(test.settingsPath()));
         // Codes that are no language change nothing and write nothing, before
         // and after a language is applied.
@@ -137,9 +127,9 @@ private Q_SLOTS:
         // The turn panel keeps its player across a switch.
         chooseItem(*chosenIn, choice);
         const QString turn = QStringLiteral("%1 : %2").arg(english ? "Player" : "Joueur").arg(before.isEmpty() ? 1 : 2);
-        const QStringList menus = items(english ? 3 : 2) << "" << choice;
+        const QStringList menus = kItemTexts[english ? 2 : 1] + QStringList{choice};
         const QStringList expected = QStringList({english ? "2 Players" : "2 Joueur", turn, levelName})
-            << (english ? kEnglish : kFrench) << menus << menus;
+            + (english ? kEnglish : kFrench) + QStringList{""} + menus + menus;
         QCOMPARE(everything(test.program()), expected);
         QCOMPARE(qtTranslationInUse(), english ? QStringLiteral("en") : QStringLiteral("fr"));
         if (english || QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_fr.qm"))
