@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The computer's move in chosen positions, played through the real game: the
-// cell, the field writes before and after it, and the random cell draw.
+// cell, the field writes before and after it, and the random cell draw; and
+// the real dice.
 #include "game/computer_game.h"
+#include "platform/clock_random_source.h"
 
 #include <QTest>
 
 #include <array>
+#include <set>
 #include <tuple>
 
 Q_DECLARE_METATYPE(velmora::OpponentFields)
@@ -170,6 +173,16 @@ private slots:
         QFETCH(OpponentFields, fields);
         QFETCH(QString, log);
         QCOMPARE(LoggedGame(rows, fields).log.join("; "), log);
+    }
+
+    void theRealDiceStayBelowOneAndNeverRepeat()
+    {
+        // Draws faster than the clock ticks never repeat.
+        ClockRandomSource random;
+        std::set<double> values;
+        for (int i = 0; i < 10000; ++i, random.reseed())
+            values.insert(random.next());
+        QVERIFY(values.size() == 10000 && *values.begin() >= 0.0 && *values.rbegin() < 1.0);
     }
 };
 
