@@ -56,10 +56,12 @@ public:
     QList<QUrl> opened_;
 
 private Q_SLOTS:
-    void theHelpWindowsTheWebLinksAndTheNamesReadOut();
+    void aboutAndPrintOpenCentredGrowAndFitTheirTexts();
+    void controlsSayWhatTheyAreAndWebLinksLeaveTheGame();
+    void aboutIsHiddenByOkAndDestroyedByItsCloseBox();
 };
 
-void TestHelpMenu::theHelpWindowsTheWebLinksAndTheNamesReadOut()
+void TestHelpMenu::aboutAndPrintOpenCentredGrowAndFitTheirTexts()
 {
     TestProgram test;
     QPointer<AboutWindow> about = &test.program().apropos();
@@ -84,9 +86,13 @@ void TestHelpMenu::theHelpWindowsTheWebLinksAndTheNamesReadOut()
         QVERIFY(label->toolTip() == longer && label->text() != longer
             && label->fontMetrics().horizontalAdvance(label->text()) <= room);
     }
+}
 
+void TestHelpMenu::controlsSayWhatTheyAreAndWebLinksLeaveTheGame()
+{
     // The cells say their place and mark, the button that takes the digit
     // keys what it is for.
+    TestProgram test;
     TwoPlayerWindow& velmora = test.program().velmora();
     clickCells(velmora, "Hg Mm");
     const QStringList controls = {"Hg", "Mm", "Bd", "Command1"};
@@ -106,11 +112,17 @@ void TestHelpMenu::theHelpWindowsTheWebLinksAndTheNamesReadOut()
         QStringList({"top left, cross", "centre, nought", "bottom right, empty", "Game board"}));
     QVERIFY(spoken(velmora, "Command1", QAccessible::Description).startsWith("Play with the keys 1 to 9"));
     QCOMPARE(controlNames(test.program().velmoraco(), {"Bd"}), QStringList({"bottom right, empty"}));
+}
 
+void TestHelpMenu::aboutIsHiddenByOkAndDestroyedByItsCloseBox()
+{
     // "OK" only hides About: the other window's command shows it again in
     // place. Its close box destroys it; the next one speaks the language
     // chosen since.
+    TestProgram test;
+    TwoPlayerWindow& velmora = test.program().velmora();
     chooseItem(velmora, "apropos");
+    QPointer<AboutWindow> about = &test.program().apropos();
     about->move(123, 77);
     QTest::mouseClick(about->findChild<QPushButton*>("btnOK"), Qt::LeftButton);
     QVERIFY(about->isHidden());
@@ -118,6 +130,7 @@ void TestHelpMenu::theHelpWindowsTheWebLinksAndTheNamesReadOut()
     QVERIFY(&test.program().apropos() == about && about->isVisible() && about->pos() == QPoint(123, 77));
     about->close();
     QTRY_VERIFY(about.isNull());
+    chooseItem(velmora, "angl");
     QCOMPARE(test.program().apropos().windowTitle(), QStringLiteral("About"));
 }
 
