@@ -41,7 +41,9 @@ private:
     QDateTime now_ = QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0));
 };
 
-// A program with a settings folder of its own, as a fresh user account.
+// A program with a settings folder of its own, as a fresh user account. Any
+// modal window that no answerer of the test's own takes is answered too, so
+// that a fault fails the test instead of holding it up.
 class TestProgram {
 public:
     TestProgram();
@@ -55,6 +57,7 @@ public:
     void writeSettings(const QByteArray& bytes) const;
 
 private:
+    ModalAnswerer lastResort_;
     QTemporaryDir configHome_;
     ScriptedRandom random_;
     ManualClock clock_;

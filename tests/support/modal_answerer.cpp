@@ -9,20 +9,27 @@
 
 namespace velmora::testing {
 
+namespace {
+// Only the newest answerer answers, so that no window is answered twice.
+QList<ModalAnswerer*> answerers;
+} // namespace
+
 ModalAnswerer::ModalAnswerer()
 {
+    answerers.append(this);
     QCoreApplication::instance()->installEventFilter(this);
 }
 
 ModalAnswerer::~ModalAnswerer()
 {
     QCoreApplication::instance()->removeEventFilter(this);
+    answerers.removeOne(this);
 }
 
 bool ModalAnswerer::eventFilter(QObject* watched, QEvent* event)
 {
     auto* window = qobject_cast<QDialog*>(watched);
-    if (event->type() == QEvent::Show && window != nullptr && window->isModal()) {
+    if (event->type() == QEvent::Show && window != nullptr && window->isModal() && answerers.last() == this) {
         // Queued: the answer runs once the window's own loop has started.
         QMetaObject::invokeMethod(
             this,

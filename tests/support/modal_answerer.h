@@ -20,7 +20,8 @@ struct SeenBox {
 // as it is shown: a message box with OK, or with Yes when it asks a question
 // (the printer dialog's "replace the file?"), any other dialog with its OK
 // or Cancel button as `acceptDialogs` says. Nothing is polled, so a window
-// that is active again after a box closes is never answered twice.
+// that is active again after a box closes is never answered twice; of
+// several answerers alive at once, the newest answers.
 class ModalAnswerer final : public QObject {
 public:
     ModalAnswerer();
