@@ -23,10 +23,10 @@ using namespace velmora::testing;
 namespace {
 
 // A few items, and how the player reads them: laid out, in French, in English.
-const QStringList kItems = {"fichier", "propimpri", "option1", "joueur"};
-const QList<QStringList> kItemTexts = {{"&Fichier", "&Propiété Imprimante", "&Option", "&2 Jouers"},
-    {"&Fichier", "&Propriété Imprimante", "&Options", "&2 Joueur"},
-    {"&Files", "&Configuration", "&Option", "&2 Players"}};
+const QStringList kItems = {"fichier", "propimpri", "option1", "joueur", "apropos"};
+const QList<QStringList> kItemTexts = {{"&Fichier", "&Propiété Imprimante", "&Option", "&2 Jouers", "A &propos"},
+    {"&Fichier", "&Propriété Imprimante", "&Options", "&2 Joueur", "A &propos"},
+    {"&Files", "&Configuration", "&Option", "&2 Players", "&About"}};
 const QStringList kLaidOut = {"2 Joueurs", "Joueur : 1", "", "A propos", "Imprimer",
     "Impression de grille pour jouer au Velmora (par 15) ", "&Imprimer", "&Annuler"};
 const QStringList kFrench
