@@ -2,20 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/program_settings.h"
 
-#include "settings/settings_file.h"
-
 namespace velmora {
 
 void ProgramSettings::load()
 {
-    const StoredSettings stored = readSettingsFile(settingsFilePath());
+    const StoredSettings stored = readSettingsFile(path_);
     lan_ = stored.lan;
     pt_ = stored.pt;
 }
 
 void ProgramSettings::Save() const
 {
-    writeSettingsFile(settingsFilePath(), {lan_, pt_});
+    writeSettingsFile(path_, {lan_, pt_});
 }
 
 } // namespace velmora

@@ -86,8 +86,11 @@ void removeStaleTemporaries(const QString& savedPath)
     const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
         QRegularExpression::escape(saved.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
     const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-kStaleTemporaryAgeSeconds);
-    const QDir folder = saved.dir();
-    for (const QFileInfo& entry : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+    // The wildcard narrows the listing of a configuration folder that may
+    // hold hundreds of files; the pattern above decides.
+    const QStringList candidates = {saved.fileName() + QStringLiteral(".??????")};
+    for (const QFileInfo& entry :
+        saved.dir().entryInfoList(candidates, QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
         if (!temporaryName.match(entry.fileName()).hasMatch() || entry.lastModified() >= staleBefore)
             continue;
         if (QFile::remove(entry.filePath()))

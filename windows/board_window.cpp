@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/board_window.h"
 
+#include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
 #include "settings/program_settings.h"
@@ -193,6 +194,15 @@ void BoardWindow::showMark(int cell, Mark mark)
     images_.at(i)->setPixmap((mark == Mark::Cross ? croix_ : rond_)->pixmap());
     images_.at(i)->show();
     describeCell(cell, mark);
+}
+
+void BoardWindow::showEndOfGame(Outcome outcome, Language language, const char* noughtsWinKey)
+{
+    const char* text = outcome == Outcome::PlayerOneWins ? "Box.playerOneWins"
+        : outcome == Outcome::PlayerTwoWins              ? noughtsWinKey
+                                                         : "Box.draw";
+    const char* title = outcome == Outcome::Draw ? "Box.drawTitle" : "Box.title";
+    showExclamationBox(this, caption(text, language), caption(title, language));
 }
 
 void BoardWindow::clearBoard()

@@ -115,6 +115,10 @@ protected:
     // handlers alone decide the check marks.
     void connectCheckItem(const char* item, void (BoardWindow::*handler)());
 
+    // The end-of-game box in `language`; a win of the noughts says the text
+    // of `noughtsWinKey`.
+    void showEndOfGame(Outcome outcome, Language language, const char* noughtsWinKey);
+
     void showMark(int cell, Mark mark) override;
     void clearBoard() override;
     void showTurn(Player) override { }

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/computer_window.h"
 
-#include "platform/message_box.h"
 #include "settings/program_settings.h"
 #include "windows/game_types.h"
 #include "windows/program.h"
@@ -24,11 +23,7 @@ ComputerWindow::ComputerWindow(Program& program, ProgramSettings& settings, Rand
 void ComputerWindow::announce(Outcome outcome)
 {
     // This window speaks French whatever the language.
-    const char* text = outcome == Outcome::PlayerOneWins ? "Box.playerOneWins"
-        : outcome == Outcome::PlayerTwoWins              ? "Box.personLoses"
-                                                         : "Box.draw";
-    const char* title = outcome == Outcome::Draw ? "Box.drawTitle" : "Box.title";
-    showExclamationBox(this, caption(text, Language::French), caption(title, Language::French));
+    showEndOfGame(outcome, Language::French, "Box.personLoses");
 }
 
 void ComputerWindow::startLevel(Level level, const QString& name)

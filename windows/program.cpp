@@ -122,7 +122,7 @@ void Program::continueStartUp()
     }
     // An unknown game type must not leave the player without a window.
     if (type == nullptr)
-        qCWarning(lcProgram) << "unknown game type" << logExcerpt(code) << "in" << settingsFilePath()
+        qCWarning(lcProgram) << "unknown game type" << logExcerpt(code) << "in" << settings_.path()
                              << "- opening the two-player game";
     velmora().show();
     velmora().activateWindow();

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/two_player_window.h"
 
-#include "platform/message_box.h"
 #include "platform/twips.h"
 #include "windows/game_types.h"
 
@@ -84,12 +83,7 @@ void TwoPlayerWindow::showTurn(Player toMove)
 
 void TwoPlayerWindow::announce(Outcome outcome)
 {
-    const Language language = ownLanguage();
-    const char* text = outcome == Outcome::PlayerOneWins ? "Box.playerOneWins"
-        : outcome == Outcome::PlayerTwoWins              ? "Box.playerTwoWins"
-                                                         : "Box.draw";
-    const char* title = outcome == Outcome::Draw ? "Box.drawTitle" : "Box.title";
-    showExclamationBox(this, caption(text, language), caption(title, language));
+    showEndOfGame(outcome, ownLanguage(), "Box.playerTwoWins");
 }
 
 void TwoPlayerWindow::applyWindowTexts(Language language)
