@@ -17,6 +17,11 @@ namespace velmora {
 // Unknown keys give an empty text and a logged warning.
 QString caption(const char* key, Language language);
 
+// The text a window shows before any language is applied: the French
+// caption, but for the few that were laid out otherwise ("&Option",
+// "&2 Jouers", ...).
+QString laidOutCaption(const char* key);
+
 // The names of the seventeen menu items that `lang` captions, in menu order.
 const std::vector<const char*>& captionedMenuItems();
 

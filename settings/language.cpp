@@ -4,33 +4,42 @@
 
 namespace velmora {
 
-namespace {
-const QLatin1String kFrenchCode("F");
-const QLatin1String kEnglishCode("A");
-} // namespace
+const LanguageInfo& languageInfo(Language language)
+{
+    for (const LanguageInfo& info : kLanguages) {
+        if (info.language == language)
+            return info;
+    }
+    return kLanguages.front();
+}
+
+std::size_t languageIndex(Language language)
+{
+    return static_cast<std::size_t>(&languageInfo(language) - kLanguages.data());
+}
 
 std::optional<Language> languageOrNone(const QString& lan)
 {
-    if (lan == kFrenchCode)
-        return Language::French;
-    if (lan == kEnglishCode)
-        return Language::English;
+    for (const LanguageInfo& info : kLanguages) {
+        if (lan == QLatin1String(info.code))
+            return info.language;
+    }
     return std::nullopt;
 }
 
-Language frenchUnlessEnglish(const QString& lan)
+Language languageOrFrench(const QString& lan)
 {
-    return lan == kEnglishCode ? Language::English : Language::French;
+    return languageOrNone(lan).value_or(Language::French);
 }
 
-Language englishUnlessFrench(const QString& lan)
+Language languageOrEnglish(const QString& lan)
 {
-    return lan == kFrenchCode ? Language::French : Language::English;
+    return languageOrNone(lan).value_or(Language::English);
 }
 
 QString languageCode(Language language)
 {
-    return language == Language::French ? kFrenchCode : kEnglishCode;
+    return QLatin1String(languageInfo(language).code);
 }
 
 } // namespace velmora

@@ -30,7 +30,7 @@ AboutWindow::AboutWindow()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Apropos²"));
-    setWindowTitle(QStringLiteral("A propos"));
+    setWindowTitle(laidOutCaption("Apropos.title"));
     setAttribute(Qt::WA_DeleteOnClose);
     const QIcon icon = aboutIcon();
     setWindowIcon(icon);

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/board_menus.h"
 
+#include "settings/captions.h"
 #include "windows/build_config.h"
+#include "windows/game_types.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -35,14 +37,6 @@ QAction* addItem(
     return action;
 }
 
-QAction* addCheckItem(
-    QMainWindow& window, QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut = {})
-{
-    QAction* action = addItem(window, menu, name, text, shortcut);
-    action->setCheckable(true);
-    return action;
-}
-
 void addSeparator(QMainWindow& window, QMenu* menu, const char* name)
 {
     auto* separator = new QAction(&window);
@@ -51,40 +45,54 @@ void addSeparator(QMainWindow& window, QMenu* menu, const char* name)
     menu->addAction(separator);
 }
 
-void buildFileMenu(QMainWindow& window)
+// The items that `lang` captions carry their laid-out caption.
+QMenu* addCaptionedMenu(QMainWindow& window, QWidget* parentMenu, const char* name)
 {
-    QMenu* fichier = addMenu(window, window.menuBar(), "fichier", QStringLiteral("&Fichier"));
-    addItem(window, fichier, "Newgame", QStringLiteral("&Nouvelle Partie"), Qt::Key_F2);
-    addSeparator(window, fichier, "trait");
-    addItem(window, fichier, "print2", QStringLiteral("&Imprimer"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    addItem(window, fichier, "propimpri", QStringLiteral("&Propiété Imprimante"));
-    addSeparator(window, fichier, "trait2");
-    addItem(window, fichier, "Exit1", QStringLiteral("&Quitter"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    return addMenu(window, parentMenu, name, laidOutCaption(name));
 }
 
+QAction* addCaptionedItem(QMainWindow& window, QMenu* menu, const char* name, const QKeySequence& shortcut = {})
+{
+    return addItem(window, menu, name, laidOutCaption(name), shortcut);
+}
+
+void buildFileMenu(QMainWindow& window)
+{
+    QMenu* fichier = addCaptionedMenu(window, window.menuBar(), "fichier");
+    addCaptionedItem(window, fichier, "Newgame", Qt::Key_F2);
+    addSeparator(window, fichier, "trait");
+    addCaptionedItem(window, fichier, "print2", QKeySequence(Qt::CTRL | Qt::Key_P));
+    addCaptionedItem(window, fichier, "propimpri");
+    addSeparator(window, fichier, "trait2");
+    addCaptionedItem(window, fichier, "Exit1", QKeySequence(Qt::CTRL | Qt::Key_W));
+}
+
+// The game types and the languages, each group from its table; a new window
+// plays two players.
 void buildOptionsMenu(QMainWindow& window)
 {
-    QMenu* option1 = addMenu(window, window.menuBar(), "option1", QStringLiteral("&Option"));
-    QMenu* tp = addMenu(window, option1, "tp", QStringLiteral("&Type de Partie"));
-    QMenu* co = addMenu(window, tp, "co", QStringLiteral("&Contre Ordinateur"));
-    addCheckItem(window, co, "facile", QStringLiteral("&Facile"), Qt::Key_F5);
-    addCheckItem(window, co, "Normal", QStringLiteral("&Normal"), Qt::Key_F6);
-    addCheckItem(window, co, "Impo", QStringLiteral("&Impossible"), Qt::Key_F7);
-    addCheckItem(window, tp, "joueur", QStringLiteral("&2 Jouers"), Qt::Key_F8)->setChecked(true);
-    QMenu* langue = addMenu(window, option1, "langue", QStringLiteral("&Langue"));
-    addCheckItem(window, langue, "franc", QStringLiteral("&Français"));
-    addCheckItem(window, langue, "angl", QStringLiteral("&Anglais"));
+    QMenu* option1 = addCaptionedMenu(window, window.menuBar(), "option1");
+    QMenu* tp = addCaptionedMenu(window, option1, "tp");
+    QMenu* co = addCaptionedMenu(window, tp, "co");
+    for (const GameType& type : kGameTypes) {
+        QAction* item = addCaptionedItem(window, type.level == NoLevel ? tp : co, type.menuItem, type.shortcut);
+        item->setCheckable(true);
+        item->setChecked(type.level == NoLevel);
+    }
+    QMenu* langue = addCaptionedMenu(window, option1, "langue");
+    for (const LanguageInfo& language : kLanguages)
+        addCaptionedItem(window, langue, language.menuItem)->setCheckable(true);
 }
 
 void buildHelpMenu(QMainWindow& window)
 {
-    QMenu* aide = addMenu(window, window.menuBar(), "Aide", QStringLiteral("&Aide"));
+    QMenu* aide = addCaptionedMenu(window, window.menuBar(), "Aide");
     QMenu* site = addMenu(window, aide, "site", QStringLiteral("&Sites"));
     addItem(window, site, "velmora1", QString::fromUtf8(build::kCaptionProgram));
     addItem(window, site, "dozi", QString::fromUtf8(build::kCaptionSibling));
     addItem(window, site, "vek", QString::fromUtf8(build::kCaptionAuthor));
     addSeparator(window, aide, "tirait2");
-    addItem(window, aide, "apropos", QStringLiteral("A &propos"));
+    addCaptionedItem(window, aide, "apropos");
 }
 
 } // namespace

@@ -7,7 +7,7 @@ class QMainWindow;
 namespace velmora {
 
 // Builds the menu bar that both board windows share, with the laid-out
-// French captions, the shortcuts and the check marks of a new window. Every
+// captions, the shortcuts and the check marks of a new window. Every
 // item and submenu is named after its control, so it can be found with
 // findChild.
 void buildBoardMenus(QMainWindow& window);

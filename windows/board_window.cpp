@@ -147,8 +147,18 @@ void BoardWindow::connectMenus()
     connectCheckItem("Normal", &BoardWindow::Normal_Click);
     connectCheckItem("Impo", &BoardWindow::Impo_Click);
     connectCheckItem("joueur", &BoardWindow::joueur_Click);
-    connectCheckItem("franc", &BoardWindow::franc_Click);
-    connectCheckItem("angl", &BoardWindow::angl_Click);
+    for (const LanguageInfo& info : kLanguages)
+        connectLanguageItem(info);
+}
+
+void BoardWindow::connectLanguageItem(const LanguageInfo& info)
+{
+    QAction* action = menuItem(info.menuItem);
+    const Language language = info.language;
+    connect(action, &QAction::triggered, this, [this, action, language](bool checkedByQt) {
+        action->setChecked(!checkedByQt);
+        program_.chooseLanguage(language, *this);
+    });
 }
 
 void BoardWindow::connectCheckItem(const char* item, void (BoardWindow::*handler)())
@@ -231,8 +241,8 @@ void BoardWindow::lang()
     const std::optional<Language> language = languageOrNone(settings_.lan());
     if (!language)
         return;
-    setChecked("angl", *language == Language::English);
-    setChecked("franc", *language == Language::French);
+    for (const LanguageInfo& info : kLanguages)
+        setChecked(info.menuItem, info.language == *language);
     for (const char* item : captionedMenuItems())
         menuItem(item)->setText(caption(item, *language));
     applyWindowTexts(*language);

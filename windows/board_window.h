@@ -133,6 +133,9 @@ private:
     void describeCell(int cell, Mark mark);
     void buildTemplates(QWidget* board, int blankPictureLeftTwips);
     void connectMenus();
+    // A language item chooses its language, as `franc_Click` and
+    // `angl_Click` do.
+    void connectLanguageItem(const LanguageInfo& info);
     void holdDesignedSize();
 
     Program& program_;
@@ -142,8 +145,9 @@ private:
     QLabel* croix_ = nullptr;
     QLabel* rond_ = nullptr;
     QLabel* vide_ = nullptr;
-    // The language of the cells' spoken names: French until one is applied.
-    Language language_ = Language::French;
+    // The language of the cells' spoken names: as laid out until one is
+    // applied.
+    Language language_ = kLaidOutLanguage;
 };
 
 } // namespace velmora

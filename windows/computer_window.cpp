@@ -15,9 +15,9 @@ ComputerWindow::ComputerWindow(Program& program, ProgramSettings& settings, Rand
     , game_(*this, random)
 {
     buildWindow({QString()}, {2500}, 1080);
-    // Form_Load: the language item follows the language code, French unless
-    // it is English.
-    setChecked(frenchUnlessEnglish(settings.lan()) == Language::English ? "angl" : "franc", true);
+    // A new window checks the item of the language in force, French when
+    // the code is no language.
+    setChecked(languageInfo(languageOrFrench(settings.lan())).menuItem, true);
 }
 
 void ComputerWindow::announce(Outcome outcome)

@@ -5,6 +5,7 @@
 #include "game/opponent_fields.h"
 
 #include <QString>
+#include <Qt>
 
 #include <array>
 
@@ -17,13 +18,14 @@ struct GameType {
     Level level; // NoLevel: two players, in the two-player window
     const char* menuItem; // the check-mark item that chooses it
     const char* nameKey; // its name in the status bar, a caption key
+    Qt::Key shortcut; // the key that chooses it from either board window
 };
 
 inline constexpr std::array<GameType, 4> kGameTypes = {{
-    {"", NoLevel, "joueur", "Panel.twoPlayers"},
-    {"F", Easy, "facile", "Level.F"},
-    {"N", Medium, "Normal", "Level.N"},
-    {"I", Hard, "Impo", "Level.I"},
+    {"", NoLevel, "joueur", "Panel.twoPlayers", Qt::Key_F8},
+    {"F", Easy, "facile", "Level.F", Qt::Key_F5},
+    {"N", Medium, "Normal", "Level.N", Qt::Key_F6},
+    {"I", Hard, "Impo", "Level.I", Qt::Key_F7},
 }};
 
 // The game type stored under `code`, compared exactly; none for any other.

@@ -16,7 +16,7 @@ namespace velmora {
 
 namespace {
 
-// One box in the language in force, French unless English is chosen, says
+// One box in the language of the window's texts says
 // why nothing came out and where it should have gone.
 void showPrintFailure(QWidget* parent, PrintFailure failure, const QPrinter& printer, Language language)
 {
@@ -36,14 +36,14 @@ PrintWindow::PrintWindow(Program& program)
     , program_(program)
 {
     setObjectName(QStringLiteral("Printer1"));
-    setWindowTitle(QStringLiteral("Imprimer"));
+    setWindowTitle(laidOutCaption("Printer1.title"));
     setAttribute(Qt::WA_DeleteOnClose);
     // The frame is sizable; the controls keep their places, so it may grow
     // but not shrink below the laid-out size.
     resize(twipsToPixels(3750), twipsToPixels(1170));
     setMinimumSize(size());
 
-    auto* label = new QLabel(QStringLiteral("Impression de grille pour jouer au Velmora (par 15) "), this);
+    auto* label = new QLabel(laidOutCaption("Printer1.Label1"), this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setGeometry(twipsRect(120, 120, 3495, 495));
     label->setWordWrap(true);
@@ -55,10 +55,10 @@ PrintWindow::PrintWindow(Program& program)
     label->setFont(face);
 
     // The print button comes first in the tab order and has the focus.
-    auto* print = new QPushButton(QStringLiteral("&Imprimer"), this);
+    auto* print = new QPushButton(laidOutCaption("Printer1.Command1"), this);
     print->setObjectName(QStringLiteral("Command1"));
     print->setGeometry(twipsRect(1988, 720, 1095, 375));
-    auto* cancel = new QPushButton(QStringLiteral("&Annuler"), this);
+    auto* cancel = new QPushButton(laidOutCaption("Printer1.Command2"), this);
     cancel->setObjectName(QStringLiteral("Command2"));
     cancel->setGeometry(twipsRect(668, 720, 1095, 375));
     print->setDefault(true);

@@ -28,8 +28,8 @@ public Q_SLOTS:
 
 private:
     Program& program_;
-    // The texts' language: French until one is chosen, as laid out.
-    Language language_ = Language::French;
+    // The texts' language: as laid out until one is chosen.
+    Language language_ = kLaidOutLanguage;
 };
 
 } // namespace velmora

@@ -131,7 +131,7 @@ void Program::continueStartUp()
 void Program::chooseLevel(Level level)
 {
     const GameType& type = gameTypeOfLevel(level);
-    const QString name = caption(type.nameKey, englishUnlessFrench(settings_.lan()));
+    const QString name = caption(type.nameKey, languageOrEnglish(settings_.lan()));
     velmoraco().startLevel(level, name);
     velmora().hide();
     settings_.setPt(QLatin1String(type.code));
@@ -161,7 +161,7 @@ void Program::applyLanguageToSharedWindows()
     const std::optional<Language> language = languageOrNone(settings_.lan());
     if (!language)
         return;
-    useQtTranslation(*language == Language::French ? QStringLiteral("fr") : QStringLiteral("en"));
+    useQtTranslation(QLatin1String(languageInfo(*language).qtLocale));
     if (!apropos_.isNull())
         apropos_->applyLanguage(*language);
     if (!printer1_.isNull())

@@ -6,9 +6,11 @@
 #include "windows/game_types.h"
 
 #include <QKeyEvent>
+
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace velmora {
 
@@ -22,7 +24,7 @@ constexpr std::array<int, 9> kCellOfDigit = {7, 8, 9, 4, 5, 6, 1, 2, 3};
 TwoPlayerWindow::TwoPlayerWindow(Program& program, ProgramSettings& settings)
     : BoardWindow(program, settings, "Velmora")
 {
-    buildWindow({QStringLiteral("2 Joueurs"), QStringLiteral("Joueur : 1")}, {1200, 1200}, 960);
+    buildWindow({laidOutCaption("Panel.twoPlayers"), laidOutCaption("Panel.playerOne")}, {1200, 1200}, 960);
     for (int cell = 1; cell <= kCellCount; ++cell)
         cellButton(cell)->setFocusPolicy(Qt::NoFocus);
 
@@ -38,7 +40,7 @@ TwoPlayerWindow::TwoPlayerWindow(Program& program, ProgramSettings& settings)
     command1->installEventFilter(this);
     setFocusProxy(command1);
     command1->setFocus();
-    describeKeyboardPlay(Language::French);
+    describeKeyboardPlay(kLaidOutLanguage);
 }
 
 void TwoPlayerWindow::describeKeyboardPlay(Language language)
@@ -92,8 +94,8 @@ void TwoPlayerWindow::applyWindowTexts(Language language)
     panel(1)->setText(caption("Panel.twoPlayers", language));
     // The turn panel keeps its player and takes the new language's words.
     const QString shown = panel(2)->text();
-    const bool playerOne = shown == caption("Panel.playerOne", Language::French)
-        || shown == caption("Panel.playerOne", Language::English);
+    const bool playerOne = std::any_of(kLanguages.begin(), kLanguages.end(),
+        [&shown](const LanguageInfo& info) { return shown == caption("Panel.playerOne", info.language); });
     panel(2)->setText(caption(playerOne ? "Panel.playerOne" : "Panel.playerTwo", language));
 }
 

@@ -41,8 +41,8 @@ protected:
 private:
     // The accessible name and description of the button that takes the keys.
     void describeKeyboardPlay(Language language);
-    // This window's own texts: English for "A", French for any other code.
-    Language ownLanguage() { return frenchUnlessEnglish(settings().lan()); }
+    // This window's own texts: French for any code that is no language.
+    Language ownLanguage() { return languageOrFrench(settings().lan()); }
 
     TwoPlayerGame game_{*this};
 };
