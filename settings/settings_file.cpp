@@ -2,12 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_file.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -26,10 +24,6 @@ constexpr qint64 kMaxReadBytes = 64 * 1024;
 
 // Enough of a value to recognise it in a log line.
 constexpr qsizetype kMaxLoggedCharacters = 80;
-
-// A temporary file as young as this may belong to a save that another
-// instance of the program is making right now.
-constexpr qint64 kStaleTemporaryAgeSeconds = 60;
 
 // The next line from `pos`, which is moved past the line and its end. A line
 // ends at CR, or at CR LF taken as one end; the end of the data ends the last
@@ -75,27 +69,6 @@ QString refusalToReplace(const QFileInfo& info)
     if (!info.permissions().testFlag(QFileDevice::WriteOwner))
         return QStringLiteral("the file is read-only");
     return {};
-}
-
-// Removes what killed saves left beside the settings file: QSaveFile's
-// temporaries, the file's name with six letters or digits after a dot. Only
-// regular files that have not changed for a while go.
-void removeStaleTemporaries(const QString& savedPath)
-{
-    const QFileInfo saved(QFileInfo(savedPath).canonicalFilePath());
-    const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(saved.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
-    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-kStaleTemporaryAgeSeconds);
-    // The wildcard narrows the listing of a configuration folder that may
-    // hold hundreds of files; the pattern above decides.
-    const QStringList candidates = {saved.fileName() + QStringLiteral(".??????")};
-    for (const QFileInfo& entry :
-        saved.dir().entryInfoList(candidates, QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
-        if (!temporaryName.match(entry.fileName()).hasMatch() || entry.lastModified() >= staleBefore)
-            continue;
-        if (QFile::remove(entry.filePath()))
-            qCInfo(lcSettings, "removed %s, left by an interrupted save", qUtf8Printable(entry.filePath()));
-    }
 }
 
 // The folder that holds the user's settings: $XDG_CONFIG_HOME when it is an
@@ -216,7 +189,6 @@ bool writeSettingsFile(const QString& path, const StoredSettings& settings)
         warnNotSaved(path, file.errorString());
         return false;
     }
-    removeStaleTemporaries(path);
     return true;
 }
 

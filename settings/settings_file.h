@@ -41,9 +41,9 @@ StoredSettings readSettingsFile(const QString& path);
 // Rewrites the file whole, or leaves the old one exactly as it was, on a full
 // disk too. Only a regular file is replaced (a link to one is written
 // through); a file whose permission bits forbid writing is left alone even
-// when the program runs as root. Temporaries of earlier saves that were
-// killed are removed after a save. Failures are logged and reported by the
-// result only.
+// when the program runs as root. Nothing else beside the file is touched:
+// a save that was killed may leave a temporary, as any such save can.
+// Failures are logged and reported by the result only.
 bool writeSettingsFile(const QString& path, const StoredSettings& settings);
 
 } // namespace velmora

@@ -49,23 +49,34 @@ private slots:
         QVERIFY(!written || settingsFileBytes({codes.at(0), codes.at(1)}) == bytes);
     }
 
-    // Nothing to read yet; saving creates the missing folder. Of what killed
-    // saves left beside the file, a save removes the old temporaries and
-    // nothing else.
-    void savesRemoveOnlyStaleTemporaries()
+    // Nothing to read yet; saving creates the missing folder. However old,
+    // the user's own files beside the settings file, or beside the file that
+    // a link in its place names, survive every save byte for byte.
+    void savesKeepTheUsersFiles()
     {
-        const QString folder = m_dir.filePath(QStringLiteral("new")), path = folder + "/Velmora.ini";
-        QCOMPARE(codesOf(readSettingsFile(path)), QStringList({"", ""}));
-        QVERIFY(writeSettingsFile(path, {"A", "I"}));
-        const QStringList kept = {"Velmora.ini", "Velmora.ini.1234567", "Velmora.ini.bak", "Velmora.ini.young1"};
-        for (const QString& name : QStringList{"Velmora.ini.Ab12Cd", "Velmora.ini.xY9876"} + kept.mid(1)) {
-            QFile leftOver(folder + '/' + name);
-            const QDateTime written = QDateTime::currentDateTime().addSecs(name.endsWith("young1") ? 0 : -3600);
-            QVERIFY(leftOver.open(QIODevice::WriteOnly)
-                && leftOver.setFileTime(written, QFileDevice::FileModificationTime));
-        }
-        QVERIFY(writeSettingsFile(path, {"F", "N"}));
-        QCOMPARE(QDir(folder).entryList({"Velmora.ini*"}, QDir::AllEntries | QDir::System, QDir::Name), kept);
+        const QString plain = m_dir.filePath("plain"), target = m_dir.filePath("target");
+        const QString link = m_dir.filePath("linking/Velmora.ini");
+        const QStringList names = {"Velmora.ini.backup", "Velmora.ini.before", "Velmora.ini.old123"};
+        QCOMPARE(codesOf(readSettingsFile(plain + "/Velmora.ini")), QStringList({"", ""}));
+        QVERIFY(
+            writeSettingsFile(plain + "/Velmora.ini", {"A", "I"}) && writeSettingsFile(target + "/Velmora.ini", {}));
+        QVERIFY(QDir().mkpath(QFileInfo(link).path()) && QFile::link(target + "/Velmora.ini", link));
+        const auto eachUserFile = [&](QIODevice::OpenMode mode, const auto& check) {
+            for (const QString& path : {plain + '/', target + '/'})
+                for (const QString& name : names) {
+                    QFile file(path + name);
+                    QVERIFY(file.open(mode | QIODevice::Unbuffered) && check(file, (path + name).toUtf8()));
+                }
+        };
+        eachUserFile(QIODevice::WriteOnly, [](QFile& file, const QByteArray& bytes) {
+            return file.write(bytes) == bytes.size()
+                && file.setFileTime(QDateTime::currentDateTime().addSecs(-3 * 3600), QFileDevice::FileModificationTime);
+        });
+        for (const char* code : {"F", "N", "I"})
+            QVERIFY(writeSettingsFile(plain + "/Velmora.ini", {"A", code}) && writeSettingsFile(link, {"F", code}));
+        eachUserFile(QIODevice::ReadOnly, [](QFile& file, const QByteArray& bytes) { return file.readAll() == bytes; });
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(codesOf(readSettingsFile(target + "/Velmora.ini")), QStringList({"F", "I"}));
     }
 
     // A save that must fail, by what stands in the configuration folder: the
