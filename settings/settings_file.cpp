@@ -9,6 +9,9 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <optional>
+
 Q_LOGGING_CATEGORY(lcSettings, "velmora.settings")
 
 namespace velmora {
@@ -18,29 +21,70 @@ namespace {
 constexpr char kCarriageReturn = '\r';
 constexpr char kLineFeed = '\n';
 
-// Nothing sensible is ever longer; reading stops here so that a huge or binary
-// file costs no more than a small one.
-constexpr qint64 kMaxReadBytes = 64 * 1024;
+// The longest line kept, generous for a code of one letter: a longer line
+// is not kept at all rather than kept cut, and finding the file's first and
+// last lines reads no more than about twice this, however big the file.
+constexpr qsizetype kMaxLineBytes = 1024 * 1024;
 
 // Enough of a value to recognise it in a log line.
 constexpr qsizetype kMaxLoggedCharacters = 80;
 
-// The next line from `pos`, which is moved past the line and its end. A line
-// ends at CR, or at CR LF taken as one end; the end of the data ends the last
-// line; a lone line feed belongs to the line.
-QByteArray takeLine(const QByteArray& bytes, qsizetype& pos)
+// Where the line after the line end at `cr` starts. A line ends at CR, or at
+// CR LF taken as one end; a lone line feed belongs to the line.
+qsizetype startAfterLineEnd(const QByteArray& bytes, qsizetype cr)
 {
-    const qsizetype start = pos;
-    qsizetype end = bytes.indexOf(kCarriageReturn, start);
-    if (end < 0) {
-        end = bytes.size();
-        pos = end;
-    } else {
-        pos = end + 1;
-        if (pos < bytes.size() && bytes.at(pos) == kLineFeed)
-            ++pos;
+    return cr + 1 < bytes.size() && bytes.at(cr + 1) == kLineFeed ? cr + 2 : cr + 1;
+}
+
+// The file's first line; `next` is set to where the line after it starts, the
+// file's size when there is none. Nothing when the line is too long to keep.
+std::optional<QByteArray> readFirstLine(QFile& file, qint64& next)
+{
+    QByteArray head = file.read(kMaxLineBytes + 2);
+    const qsizetype cr = head.indexOf(kCarriageReturn);
+    if (cr > kMaxLineBytes || (cr < 0 && head.size() > kMaxLineBytes))
+        return std::nullopt;
+    if (cr < 0) {
+        next = file.size();
+        return head;
     }
-    return bytes.mid(start, end - start);
+    next = startAfterLineEnd(head, cr);
+    head.truncate(cr);
+    return head;
+}
+
+// The file's last line, from `from`, the start of a line, on. It is found
+// backwards from the end of the file, reading only the bytes a line that can
+// be kept may take with its line ends. Nothing when it is too long to keep.
+std::optional<QByteArray> readLastLine(QFile& file, qint64 from)
+{
+    const qint64 size = file.size();
+    const qint64 start = std::max(from, size - (kMaxLineBytes + 4));
+    QByteArray tail = file.seek(start) ? file.read(size - start) : QByteArray();
+    // The end of the file ends the last line, so a line end there starts no
+    // line of its own.
+    if (tail.endsWith("\r\n"))
+        tail.chop(2);
+    else if (tail.endsWith(kCarriageReturn))
+        tail.chop(1);
+    const qsizetype cr = tail.lastIndexOf(kCarriageReturn);
+    // No line end in the bytes read: the line began before them.
+    if (cr < 0 && start > from)
+        return std::nullopt;
+    tail.remove(0, cr < 0 ? 0 : startAfterLineEnd(tail, cr));
+    if (tail.size() > kMaxLineBytes)
+        return std::nullopt;
+    return tail;
+}
+
+// The bytes a save writes: the language code, CR, the game-type code, CR LF.
+QByteArray settingsFileBytes(const StoredSettings& settings)
+{
+    QByteArray bytes = settings.lan.toLatin1();
+    bytes += kCarriageReturn;
+    bytes += settings.pt.toLatin1();
+    bytes += "\r\n";
+    return bytes;
 }
 
 void warnNotRead(const QString& path, const QString& reason)
@@ -107,32 +151,6 @@ QString logExcerpt(const QString& value)
     return value.left(kMaxLoggedCharacters) + QStringLiteral("... (%1 characters)").arg(value.size());
 }
 
-QByteArray settingsFileBytes(const StoredSettings& settings)
-{
-    QByteArray bytes = settings.lan.toLatin1();
-    bytes += kCarriageReturn;
-    bytes += settings.pt.toLatin1();
-    bytes += "\r\n";
-    return bytes;
-}
-
-StoredSettings parseSettingsBytes(const QByteArray& bytes)
-{
-    qsizetype pos = 0;
-    StoredSettings settings;
-    settings.lan = QString::fromLatin1(takeLine(bytes, pos));
-    if (settings.lan.isEmpty())
-        return settings;
-
-    // Lines are read while data is left, so a final line end does not make an
-    // empty line of its own; the last line read is the game type.
-    QByteArray lastLine;
-    while (pos < bytes.size())
-        lastLine = takeLine(bytes, pos);
-    settings.pt = QString::fromLatin1(lastLine);
-    return settings;
-}
-
 StoredSettings readSettingsFile(const QString& path)
 {
     if (path.isEmpty())
@@ -151,7 +169,17 @@ StoredSettings readSettingsFile(const QString& path)
         warnNotRead(path, file.errorString());
         return {};
     }
-    return parseSettingsBytes(file.read(kMaxReadBytes));
+    qint64 next = 0;
+    const std::optional<QByteArray> first = readFirstLine(file, next);
+    // A first line too long to keep is still a line that is not empty; the
+    // last line may then start anywhere after the start of the file.
+    std::optional<QByteArray> last = QByteArray();
+    if ((!first || !first->isEmpty()) && next < file.size())
+        last = readLastLine(file, next);
+    if (!first || !last)
+        qCWarning(lcSettings, "in %s, the %s line is longer than 1 MiB: it is not kept and reads as empty",
+            qUtf8Printable(path), first ? "last" : "first");
+    return {QString::fromLatin1(first.value_or(QByteArray())), QString::fromLatin1(last.value_or(QByteArray()))};
 }
 
 bool writeSettingsFile(const QString& path, const StoredSettings& settings)

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 namespace velmora {
@@ -26,16 +25,13 @@ QString settingsFilePath();
 // longer: what a log line quotes of a value read from outside.
 QString logExcerpt(const QString& value);
 
-// The bytes `Save` writes: the language code, CR, the game-type code, CR LF.
-QByteArray settingsFileBytes(const StoredSettings& settings);
-
-// Reads what the file holds: the first line is the language; when it is not
-// empty, the last line is the game type. A line ends at CR or at CR LF; a
-// lone LF belongs to the line. Bytes are taken as Latin-1, untrimmed.
-StoredSettings parseSettingsBytes(const QByteArray& bytes);
-
-// Reads the file; a missing or unreadable file gives two empty codes. At most
-// the first 64 KiB are read.
+// Reads the file: the first line is the language; when it is not empty, the
+// last line is the game type, none when the file has no second line. A line
+// ends at CR or at CR LF; a lone LF belongs to the line. Bytes are taken as
+// Latin-1, untrimmed. A line longer than 1 MiB is not kept, rather than kept
+// cut: it reads as empty (no language, or two players), with a warning. Only
+// the start and the end of the file are read, however big it is. A missing
+// or unreadable file gives two empty codes.
 StoredSettings readSettingsFile(const QString& path);
 
 // Rewrites the file whole, or leaves the old one exactly as it was, on a full
