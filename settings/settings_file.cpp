@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_file.h"
 
+#include "settings/owned_files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <optional>
@@ -115,15 +116,59 @@ QString refusalToReplace(const QFileInfo& info)
     return {};
 }
 
+// Writes `bytes` beside the file at `path` and renames them over it, so that
+// a crash leaves the old file whole; QSaveFile keeps the old file's mode.
+// Unbuffered, each write reaches the system at once and a full disk is seen
+// here: a buffered QSaveFile can lose a failed write and still commit an
+// empty file over the old one. As root, the new file belongs to the owner of
+// `ownerModel`, the old file or the folder of a new one: a user's settings
+// saved by root stay the user's to change.
+bool replaceFile(const QString& path, const QString& ownerModel, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        warnNotSaved(path, file.errorString());
+        return false;
+    }
+    QString failure;
+    if (!giveOwnerOf(file.handle(), ownerModel))
+        failure = QStringLiteral("cannot give the new file the owner of %1").arg(ownerModel);
+    else if (file.write(bytes) != bytes.size())
+        failure = file.errorString();
+    if (!failure.isEmpty()) {
+        warnNotSaved(path, failure);
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        warnNotSaved(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+// An environment variable that names a folder. Bytes that are no name Qt can
+// hold unchanged would name some other folder: the variable is ignored then,
+// with a warning.
+QString folderVariable(const char* name)
+{
+    const QByteArray bytes = qgetenv(name);
+    const QString folder = QFile::decodeName(bytes);
+    if (QFile::encodeName(folder) == bytes)
+        return folder;
+    qCWarning(lcSettings, "%s is ignored: its bytes are not a file name this program can use", name);
+    return {};
+}
+
 // The folder that holds the user's settings: $XDG_CONFIG_HOME when it is an
 // absolute path (a relative one is ignored), else ~/.config; empty when
-// neither is known.
+// neither is known. Qt's own answer would put U+FFFD in place of bytes that
+// are not UTF-8, and the root of the filesystem in place of a missing HOME.
 QString configFolder()
 {
-    if (QDir::isAbsolutePath(qEnvironmentVariable("XDG_CONFIG_HOME")))
-        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    // Without HOME, Qt would answer the root of the filesystem.
-    const QString home = qEnvironmentVariable("HOME");
+    if (const QString folder = folderVariable("XDG_CONFIG_HOME"); QDir::isAbsolutePath(folder))
+        return QDir::cleanPath(folder);
+    const QString home = folderVariable("HOME");
     return QDir::isAbsolutePath(home) ? QDir::cleanPath(home + QStringLiteral("/.config")) : QString();
 }
 
@@ -192,31 +237,17 @@ bool writeSettingsFile(const QString& path, const StoredSettings& settings)
         warnNotSaved(path, refusal);
         return false;
     }
-    if (!QDir().mkpath(info.absolutePath())) {
+    if (!makePrivateFolders(info.absolutePath())) {
         warnNotSaved(path, QStringLiteral("cannot create the folder %1").arg(info.absolutePath()));
         return false;
     }
-
-    // QSaveFile writes beside the file and renames over it on commit, so a
-    // crash leaves the old file whole; it also keeps the old file's
-    // permissions. Unbuffered, each write reaches the system at once and a
-    // full disk is seen here: a buffered QSaveFile can lose a failed write
-    // and still commit an empty file over the old one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        warnNotSaved(path, file.errorString());
+    if (!replaceFile(path, info.exists() ? path : info.absolutePath(), settingsFileBytes(settings)))
         return false;
-    }
-    const QByteArray bytes = settingsFileBytes(settings);
-    if (file.write(bytes) != bytes.size()) {
-        warnNotSaved(path, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        warnNotSaved(path, file.errorString());
-        return false;
-    }
+    // The rename is an entry of the folder that holds the file, the folder a
+    // link names too: synced, the new file survives a power cut.
+    if (!syncFolder(QFileInfo(path).canonicalPath()))
+        qCWarning(
+            lcSettings, "settings saved to %s, but its folder could not be synced to the disk", qUtf8Printable(path));
     return true;
 }
 

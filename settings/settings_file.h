@@ -16,9 +16,9 @@ struct StoredSettings {
 };
 
 // `Velmora.ini` in the user's configuration folder ($XDG_CONFIG_HOME when it
-// is absolute, else ~/.config); one path for reading and writing. Empty when
-// there is no such folder, with a warning the first time: nothing is read
-// then, and nothing saved.
+// is absolute and its bytes a name this program can use, else ~/.config);
+// one path for reading and writing. Empty when there is no such folder, with
+// a warning the first time: nothing is read then, and nothing saved.
 QString settingsFilePath();
 
 // At most the first 80 characters of a value, marked as cut when it is
@@ -37,9 +37,10 @@ StoredSettings readSettingsFile(const QString& path);
 // Rewrites the file whole, or leaves the old one exactly as it was, on a full
 // disk too. Only a regular file is replaced (a link to one is written
 // through); a file whose permission bits forbid writing is left alone even
-// when the program runs as root. Nothing else beside the file is touched:
-// a save that was killed may leave a temporary, as any such save can.
-// Failures are logged and reported by the result only.
+// when the program runs as root, and as root the file keeps its owner and
+// group. Folders it creates are private to their owner (0700). Nothing else
+// beside the file is touched: a save that was killed may leave a temporary,
+// as any such save can. Failures are logged and reported by the result only.
 bool writeSettingsFile(const QString& path, const StoredSettings& settings);
 
 } // namespace velmora
