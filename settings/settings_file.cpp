@@ -41,6 +41,7 @@ qsizetype startAfterLineEnd(const QByteArray& bytes, qsizetype cr)
 // file's size when there is none. Nothing when the line is too long to keep.
 std::optional<QByteArray> readFirstLine(QFile& file, qint64& next)
 {
+    // A line that can be kept, and its CR LF.
     QByteArray head = file.read(kMaxLineBytes + 2);
     const qsizetype cr = head.indexOf(kCarriageReturn);
     if (cr > kMaxLineBytes || (cr < 0 && head.size() > kMaxLineBytes))
@@ -60,6 +61,7 @@ std::optional<QByteArray> readFirstLine(QFile& file, qint64& next)
 std::optional<QByteArray> readLastLine(QFile& file, qint64 from)
 {
     const qint64 size = file.size();
+    // A line that can be kept, the CR LF before it and the CR LF after it.
     const qint64 start = std::max(from, size - (kMaxLineBytes + 4));
     QByteArray tail = file.seek(start) ? file.read(size - start) : QByteArray();
     // The end of the file ends the last line, so a line end there starts no
