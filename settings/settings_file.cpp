@@ -2,14 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_file.h"
 
-#include <QDateTime>
+#include "settings/owned_files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QRegularExpression>
 #include <QSaveFile>
-#include <QStandardPaths>
+
+#include <algorithm>
+#include <optional>
 
 Q_LOGGING_CATEGORY(lcSettings, "velmora.settings")
 
@@ -20,33 +22,72 @@ namespace {
 constexpr char kCarriageReturn = '\r';
 constexpr char kLineFeed = '\n';
 
-// Nothing sensible is ever longer; reading stops here so that a huge or binary
-// file costs no more than a small one.
-constexpr qint64 kMaxReadBytes = 64 * 1024;
+// The longest line kept, generous for a code of one letter: a longer line
+// is not kept at all rather than kept cut, and finding the file's first and
+// last lines reads no more than about twice this, however big the file.
+constexpr qsizetype kMaxLineBytes = 1024 * 1024;
 
 // Enough of a value to recognise it in a log line.
 constexpr qsizetype kMaxLoggedCharacters = 80;
 
-// A temporary file as young as this may belong to a save that another
-// instance of the program is making right now.
-constexpr qint64 kStaleTemporaryAgeSeconds = 60;
-
-// The next line from `pos`, which is moved past the line and its end. A line
-// ends at CR, or at CR LF taken as one end; the end of the data ends the last
-// line; a lone line feed belongs to the line.
-QByteArray takeLine(const QByteArray& bytes, qsizetype& pos)
+// Where the line after the line end at `cr` starts. A line ends at CR, or at
+// CR LF taken as one end; a lone line feed belongs to the line.
+qsizetype startAfterLineEnd(const QByteArray& bytes, qsizetype cr)
 {
-    const qsizetype start = pos;
-    qsizetype end = bytes.indexOf(kCarriageReturn, start);
-    if (end < 0) {
-        end = bytes.size();
-        pos = end;
-    } else {
-        pos = end + 1;
-        if (pos < bytes.size() && bytes.at(pos) == kLineFeed)
-            ++pos;
+    return cr + 1 < bytes.size() && bytes.at(cr + 1) == kLineFeed ? cr + 2 : cr + 1;
+}
+
+// The file's first line; `next` is set to where the line after it starts, the
+// file's size when there is none. Nothing when the line is too long to keep.
+std::optional<QByteArray> readFirstLine(QFile& file, qint64& next)
+{
+    // A line that can be kept, and its CR LF.
+    QByteArray head = file.read(kMaxLineBytes + 2);
+    const qsizetype cr = head.indexOf(kCarriageReturn);
+    if (cr > kMaxLineBytes || (cr < 0 && head.size() > kMaxLineBytes))
+        return std::nullopt;
+    if (cr < 0) {
+        next = file.size();
+        return head;
     }
-    return bytes.mid(start, end - start);
+    next = startAfterLineEnd(head, cr);
+    head.truncate(cr);
+    return head;
+}
+
+// The file's last line, from `from`, the start of a line, on. It is found
+// backwards from the end of the file, reading only the bytes a line that can
+// be kept may take with its line ends. Nothing when it is too long to keep.
+std::optional<QByteArray> readLastLine(QFile& file, qint64 from)
+{
+    const qint64 size = file.size();
+    // A line that can be kept, the CR LF before it and the CR LF after it.
+    const qint64 start = std::max(from, size - (kMaxLineBytes + 4));
+    QByteArray tail = file.seek(start) ? file.read(size - start) : QByteArray();
+    // The end of the file ends the last line, so a line end there starts no
+    // line of its own.
+    if (tail.endsWith("\r\n"))
+        tail.chop(2);
+    else if (tail.endsWith(kCarriageReturn))
+        tail.chop(1);
+    const qsizetype cr = tail.lastIndexOf(kCarriageReturn);
+    // No line end in the bytes read: the line began before them.
+    if (cr < 0 && start > from)
+        return std::nullopt;
+    tail.remove(0, cr < 0 ? 0 : startAfterLineEnd(tail, cr));
+    if (tail.size() > kMaxLineBytes)
+        return std::nullopt;
+    return tail;
+}
+
+// The bytes a save writes: the language code, CR, the game-type code, CR LF.
+QByteArray settingsFileBytes(const StoredSettings& settings)
+{
+    QByteArray bytes = settings.lan.toLatin1();
+    bytes += kCarriageReturn;
+    bytes += settings.pt.toLatin1();
+    bytes += "\r\n";
+    return bytes;
 }
 
 void warnNotRead(const QString& path, const QString& reason)
@@ -77,36 +118,59 @@ QString refusalToReplace(const QFileInfo& info)
     return {};
 }
 
-// Removes what killed saves left beside the settings file: QSaveFile's
-// temporaries, the file's name with six letters or digits after a dot. Only
-// regular files that have not changed for a while go.
-void removeStaleTemporaries(const QString& savedPath)
+// Writes `bytes` beside the file at `path` and renames them over it, so that
+// a crash leaves the old file whole; QSaveFile keeps the old file's mode.
+// Unbuffered, each write reaches the system at once and a full disk is seen
+// here: a buffered QSaveFile can lose a failed write and still commit an
+// empty file over the old one. As root, the new file belongs to the owner of
+// `ownerModel`, the old file or the folder of a new one: a user's settings
+// saved by root stay the user's to change.
+bool replaceFile(const QString& path, const QString& ownerModel, const QByteArray& bytes)
 {
-    const QFileInfo saved(QFileInfo(savedPath).canonicalFilePath());
-    const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(saved.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
-    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-kStaleTemporaryAgeSeconds);
-    // The wildcard narrows the listing of a configuration folder that may
-    // hold hundreds of files; the pattern above decides.
-    const QStringList candidates = {saved.fileName() + QStringLiteral(".??????")};
-    for (const QFileInfo& entry :
-        saved.dir().entryInfoList(candidates, QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
-        if (!temporaryName.match(entry.fileName()).hasMatch() || entry.lastModified() >= staleBefore)
-            continue;
-        if (QFile::remove(entry.filePath()))
-            qCInfo(lcSettings, "removed %s, left by an interrupted save", qUtf8Printable(entry.filePath()));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        warnNotSaved(path, file.errorString());
+        return false;
     }
+    QString failure;
+    if (!giveOwnerOf(file.handle(), ownerModel))
+        failure = QStringLiteral("cannot give the new file the owner of %1").arg(ownerModel);
+    else if (file.write(bytes) != bytes.size())
+        failure = file.errorString();
+    if (!failure.isEmpty()) {
+        warnNotSaved(path, failure);
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        warnNotSaved(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+// An environment variable that names a folder. Bytes that are no name Qt can
+// hold unchanged would name some other folder: the variable is ignored then,
+// with a warning.
+QString folderVariable(const char* name)
+{
+    const QByteArray bytes = qgetenv(name);
+    const QString folder = QFile::decodeName(bytes);
+    if (QFile::encodeName(folder) == bytes)
+        return folder;
+    qCWarning(lcSettings, "%s is ignored: its bytes are not a file name this program can use", name);
+    return {};
 }
 
 // The folder that holds the user's settings: $XDG_CONFIG_HOME when it is an
 // absolute path (a relative one is ignored), else ~/.config; empty when
-// neither is known.
+// neither is known. Qt's own answer would put U+FFFD in place of bytes that
+// are not UTF-8, and the root of the filesystem in place of a missing HOME.
 QString configFolder()
 {
-    if (QDir::isAbsolutePath(qEnvironmentVariable("XDG_CONFIG_HOME")))
-        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    // Without HOME, Qt would answer the root of the filesystem.
-    const QString home = qEnvironmentVariable("HOME");
+    if (const QString folder = folderVariable("XDG_CONFIG_HOME"); QDir::isAbsolutePath(folder))
+        return QDir::cleanPath(folder);
+    const QString home = folderVariable("HOME");
     return QDir::isAbsolutePath(home) ? QDir::cleanPath(home + QStringLiteral("/.config")) : QString();
 }
 
@@ -134,32 +198,6 @@ QString logExcerpt(const QString& value)
     return value.left(kMaxLoggedCharacters) + QStringLiteral("... (%1 characters)").arg(value.size());
 }
 
-QByteArray settingsFileBytes(const StoredSettings& settings)
-{
-    QByteArray bytes = settings.lan.toLatin1();
-    bytes += kCarriageReturn;
-    bytes += settings.pt.toLatin1();
-    bytes += "\r\n";
-    return bytes;
-}
-
-StoredSettings parseSettingsBytes(const QByteArray& bytes)
-{
-    qsizetype pos = 0;
-    StoredSettings settings;
-    settings.lan = QString::fromLatin1(takeLine(bytes, pos));
-    if (settings.lan.isEmpty())
-        return settings;
-
-    // Lines are read while data is left, so a final line end does not make an
-    // empty line of its own; the last line read is the game type.
-    QByteArray lastLine;
-    while (pos < bytes.size())
-        lastLine = takeLine(bytes, pos);
-    settings.pt = QString::fromLatin1(lastLine);
-    return settings;
-}
-
 StoredSettings readSettingsFile(const QString& path)
 {
     if (path.isEmpty())
@@ -178,7 +216,17 @@ StoredSettings readSettingsFile(const QString& path)
         warnNotRead(path, file.errorString());
         return {};
     }
-    return parseSettingsBytes(file.read(kMaxReadBytes));
+    qint64 next = 0;
+    const std::optional<QByteArray> first = readFirstLine(file, next);
+    // A first line too long to keep is still a line that is not empty; the
+    // last line may then start anywhere after the start of the file.
+    std::optional<QByteArray> last = QByteArray();
+    if ((!first || !first->isEmpty()) && next < file.size())
+        last = readLastLine(file, next);
+    if (!first || !last)
+        qCWarning(lcSettings, "in %s, the %s line is longer than 1 MiB: it is not kept and reads as empty",
+            qUtf8Printable(path), first ? "last" : "first");
+    return {QString::fromLatin1(first.value_or(QByteArray())), QString::fromLatin1(last.value_or(QByteArray()))};
 }
 
 bool writeSettingsFile(const QString& path, const StoredSettings& settings)
@@ -191,32 +239,17 @@ bool writeSettingsFile(const QString& path, const StoredSettings& settings)
         warnNotSaved(path, refusal);
         return false;
     }
-    if (!QDir().mkpath(info.absolutePath())) {
+    if (!makePrivateFolders(info.absolutePath())) {
         warnNotSaved(path, QStringLiteral("cannot create the folder %1").arg(info.absolutePath()));
         return false;
     }
-
-    // QSaveFile writes beside the file and renames over it on commit, so a
-    // crash leaves the old file whole; it also keeps the old file's
-    // permissions. Unbuffered, each write reaches the system at once and a
-    // full disk is seen here: a buffered QSaveFile can lose a failed write
-    // and still commit an empty file over the old one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        warnNotSaved(path, file.errorString());
+    if (!replaceFile(path, info.exists() ? path : info.absolutePath(), settingsFileBytes(settings)))
         return false;
-    }
-    const QByteArray bytes = settingsFileBytes(settings);
-    if (file.write(bytes) != bytes.size()) {
-        warnNotSaved(path, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        warnNotSaved(path, file.errorString());
-        return false;
-    }
-    removeStaleTemporaries(path);
+    // The rename is an entry of the folder that holds the file, the folder a
+    // link names too: synced, the new file survives a power cut.
+    if (!syncFolder(QFileInfo(path).canonicalPath()))
+        qCWarning(
+            lcSettings, "settings saved to %s, but its folder could not be synced to the disk", qUtf8Printable(path));
     return true;
 }
 

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 namespace velmora {
@@ -17,33 +16,31 @@ struct StoredSettings {
 };
 
 // `Velmora.ini` in the user's configuration folder ($XDG_CONFIG_HOME when it
-// is absolute, else ~/.config); one path for reading and writing. Empty when
-// there is no such folder, with a warning the first time: nothing is read
-// then, and nothing saved.
+// is absolute and its bytes a name this program can use, else ~/.config);
+// one path for reading and writing. Empty when there is no such folder, with
+// a warning the first time: nothing is read then, and nothing saved.
 QString settingsFilePath();
 
 // At most the first 80 characters of a value, marked as cut when it is
 // longer: what a log line quotes of a value read from outside.
 QString logExcerpt(const QString& value);
 
-// The bytes `Save` writes: the language code, CR, the game-type code, CR LF.
-QByteArray settingsFileBytes(const StoredSettings& settings);
-
-// Reads what the file holds: the first line is the language; when it is not
-// empty, the last line is the game type. A line ends at CR or at CR LF; a
-// lone LF belongs to the line. Bytes are taken as Latin-1, untrimmed.
-StoredSettings parseSettingsBytes(const QByteArray& bytes);
-
-// Reads the file; a missing or unreadable file gives two empty codes. At most
-// the first 64 KiB are read.
+// Reads the file: the first line is the language; when it is not empty, the
+// last line is the game type, none when the file has no second line. A line
+// ends at CR or at CR LF; a lone LF belongs to the line. Bytes are taken as
+// Latin-1, untrimmed. A line longer than 1 MiB is not kept, rather than kept
+// cut: it reads as empty (no language, or two players), with a warning. Only
+// the start and the end of the file are read, however big it is. A missing
+// or unreadable file gives two empty codes.
 StoredSettings readSettingsFile(const QString& path);
 
 // Rewrites the file whole, or leaves the old one exactly as it was, on a full
 // disk too. Only a regular file is replaced (a link to one is written
 // through); a file whose permission bits forbid writing is left alone even
-// when the program runs as root. Temporaries of earlier saves that were
-// killed are removed after a save. Failures are logged and reported by the
-// result only.
+// when the program runs as root, and as root the file keeps its owner and
+// group. Folders it creates are private to their owner (0700). Nothing else
+// beside the file is touched: a save that was killed may leave a temporary,
+// as any such save can. Failures are logged and reported by the result only.
 bool writeSettingsFile(const QString& path, const StoredSettings& settings);
 
 } // namespace velmora
