@@ -30,6 +30,7 @@ void showExclamationBox(QWidget* parent, const QString& text, const QString& tit
         const bool kept = parent != nullptr && box == nullptr;
         box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
         box->setObjectName(kBoxName);
+        box->setTextFormat(Qt::PlainText); // paths and addresses, never markup
         if (!kept)
             oneOff.reset(box);
     }

@@ -9,10 +9,12 @@ Q_LOGGING_CATEGORY(lcWeb, "velmora.web")
 
 namespace velmora {
 
-void openWebPage(const QUrl& url)
+bool openWebPage(const QUrl& url)
 {
-    if (!QDesktopServices::openUrl(url))
-        qCWarning(lcWeb) << "could not open" << url.toString();
+    if (QDesktopServices::openUrl(url))
+        return true;
+    qCWarning(lcWeb) << "could not open" << url.toString() << "- no browser could be started";
+    return false;
 }
 
 } // namespace velmora

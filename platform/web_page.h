@@ -6,8 +6,10 @@
 
 namespace velmora {
 
-// Hands the address to the desktop's browser and returns at once; the
-// outcome is only logged.
-void openWebPage(const QUrl& url);
+// Hands the address to the desktop's browser and returns at once. False,
+// and logged, when no browser could be started: none found (on X11 and
+// Wayland Qt looks for xdg-open, then a few browsers, on PATH) or the one
+// found would not run. Whether the page then opens is not known here.
+bool openWebPage(const QUrl& url);
 
 } // namespace velmora

@@ -27,7 +27,7 @@ struct CaptionRow {
 
 // The ampersand marks the access key. French says "&Options", English the
 // singular "&Option".
-constexpr std::array<CaptionRow, 52> kCaptions = {{
+constexpr auto kCaptions = std::to_array<CaptionRow>({
     {"fichier", {"&Fichier", "&Files"}, Shown::InMenu},
     {"Newgame", {"&Nouvelle Partie", "&New Game"}, Shown::InMenu},
     {"print2", {"&Imprimer", "&Print"}, Shown::InMenu},
@@ -54,8 +54,13 @@ constexpr std::array<CaptionRow, 52> kCaptions = {{
     {"Printing.failed", {"Impression impossible : ", "Printing failed: "}},
     {"Printing.notStarted", {"l'impression n'a pas pu commencer", "printing could not start"}},
     {"Printing.printerError", {"l'imprimante a signalé une erreur", "the printer reported an error"}},
-    {"Printing.emptyFile",
-        {"le fichier est vide ou absent (disque plein ?)", "the file is empty or missing (disk full?)"}},
+    {"Printing.notAFile", {"la destination n'est pas un fichier ordinaire", "the destination is not a regular file"}},
+    {"Printing.incomplete", {"le fichier est incomplet (disque plein ?)", "the file is incomplete (disk full?)"}},
+    // A web page when no browser can be started; %1 is the page's address.
+    {"Web.title", {"Velmora", "Velmora"}},
+    {"Web.notOpened",
+        {"Impossible d'ouvrir la page %1 : installez le paquet xdg-utils.",
+            "Could not open the page %1: install the package xdg-utils."}},
     {"Panel.twoPlayers", {"2 Joueur", "2 Players"}},
     {"Panel.playerOne", {"Joueur : 1", "Player : 1"}},
     {"Panel.playerTwo", {"Joueur : 2", "Player : 2"}},
@@ -86,7 +91,7 @@ constexpr std::array<CaptionRow, 52> kCaptions = {{
     {"Box.playerTwoWins", {"Bravo joueur 2!!! Vous avez gagné!!!", "Bravo player 2!!! You are WIN!!!"}},
     {"Box.draw", {"Match nul!!!", "Match nul Anglais!!!"}},
     {"Box.personLoses", {"Bouh!!! Vous avez perdu!!!", "Bouh!!! Vous avez perdu!!!"}},
-}};
+});
 
 // The laid-out texts that are not the French caption.
 struct LaidOutText {

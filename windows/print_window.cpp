@@ -3,6 +3,7 @@
 #include "windows/print_window.h"
 
 #include "platform/message_box.h"
+#include "platform/pictures.h"
 #include "platform/printing.h"
 #include "platform/twips.h"
 #include "platform/window_placement.h"
@@ -22,7 +23,8 @@ void showPrintFailure(QWidget* parent, PrintFailure failure, const QPrinter& pri
 {
     const char* reason = failure == PrintFailure::NotStarted ? "Printing.notStarted"
         : failure == PrintFailure::PrinterError              ? "Printing.printerError"
-                                                             : "Printing.emptyFile";
+        : failure == PrintFailure::NotAFile                  ? "Printing.notAFile"
+                                                             : "Printing.incomplete";
     showExclamationBox(parent,
         caption("Printing.failed", language) + caption(reason, language)
             + QStringLiteral(" (%1)").arg(printDestination(printer)),
@@ -38,6 +40,7 @@ PrintWindow::PrintWindow(Program& program)
     setObjectName(QStringLiteral("Printer1"));
     setWindowTitle(laidOutCaption("Printer1.title"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(boardIcon());
     // The frame is sizable; the controls keep their places, so it may grow
     // but not shrink below the laid-out size.
     resize(twipsToPixels(3750), twipsToPixels(1170));

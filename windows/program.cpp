@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/program.h"
 
+#include "platform/message_box.h"
 #include "platform/printing.h"
 #include "platform/qt_translation.h"
 #include "platform/web_page.h"
@@ -184,15 +185,26 @@ void Program::showPrintWindow()
     window.activateWindow();
 }
 
+QWidget& Program::frontWindow()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return *active;
+    if (!velmoraco_.isNull() && velmoraco_->isVisible())
+        return *velmoraco_;
+    return velmora();
+}
+
 void Program::printerSetup()
 {
-    QWidget* parent = QApplication::activeWindow();
-    runPrinterDialog(printer(), parent != nullptr ? parent : &velmora());
+    runPrinterDialog(printer(), &frontWindow());
 }
 
 PrintFailure Program::printGridSheet(QWidget& dialogParent)
 {
+    // What is not a file is refused before the printer dialog opens it.
     // Cancelling the printer dialog cancels the print.
+    if (isOutputFileRefused(printer()))
+        return PrintFailure::NotAFile;
     if (!runPrinterDialog(printer(), &dialogParent))
         return PrintFailure::None;
     const GridSheet& sheet = printgrille();
@@ -200,17 +212,29 @@ PrintFailure Program::printGridSheet(QWidget& dialogParent)
         printer(), GridSheet::sizeInTwips(), [&sheet](QPainter& painter) { sheet.paintInTwips(painter); });
 }
 
+void Program::openPage(const char* address)
+{
+    const QUrl url(QString::fromUtf8(address));
+    if (openWebPage(url))
+        return;
+    // On Debian a page opens through xdg-open, from xdg-utils: without it
+    // Qt has nothing to start.
+    const Language language = frenchUnlessEnglish(settings_.lan());
+    showExclamationBox(
+        &frontWindow(), caption("Web.notOpened", language).arg(url.toString()), caption("Web.title", language));
+}
+
 void Program::openProgramPage()
 {
-    openWebPage(QUrl(QString::fromUtf8(build::kUrlProgram)));
+    openPage(build::kUrlProgram);
 }
 void Program::openSiblingPage()
 {
-    openWebPage(QUrl(QString::fromUtf8(build::kUrlSibling)));
+    openPage(build::kUrlSibling);
 }
 void Program::openAuthorPage()
 {
-    openWebPage(QUrl(QString::fromUtf8(build::kUrlAuthor)));
+    openPage(build::kUrlAuthor);
 }
 
 void Program::end()

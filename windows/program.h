@@ -82,6 +82,12 @@ private:
     // The language in force, if it is one, on the windows that both board
     // windows share and on Qt's own texts.
     void applyLanguageToSharedWindows();
+    // The window a dialog or a box opens over: the active one, else the
+    // board window in view.
+    QWidget& frontWindow();
+    // The page in the browser, or a box saying why it cannot open, in the
+    // language in force.
+    void openPage(const char* address);
 
     RandomSource& random_;
     Clock& clock_;

@@ -109,7 +109,8 @@ QString seenBoxes(const ModalAnswerer& answerer)
 {
     QStringList boxes;
     for (const SeenBox& box : answerer.seen())
-        boxes.append(box.title + QStringLiteral(": ") + box.text);
+        boxes.append(box.title + QStringLiteral(": ") + box.text
+            + (box.format == Qt::PlainText ? QString() : QStringLiteral(" <read as markup>")));
     return boxes.join(QLatin1Char('\n'));
 }
 

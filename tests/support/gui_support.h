@@ -90,7 +90,8 @@ QString statusText(QWidget& window, const char* panel);
 // Of the menu items named, those that carry a check mark.
 QStringList checkedItems(QWidget& window, const QStringList& items);
 
-// Every box the answerer saw, as "title: text", one a line.
+// Every box the answerer saw, as "title: text", one a line; a box that may
+// read its text as markup says so after it.
 QString seenBoxes(const ModalAnswerer& answerer);
 
 // What a reset puts back on a board window: the nine marks, which cells show

@@ -52,13 +52,15 @@ void ModalAnswerer::answer(QWidget* window)
             yes->click();
             return;
         }
-        seen_.append({box->text(), box->windowTitle(), box->icon(), int(box->buttons().size())});
+        seen_.append({box->text(), box->windowTitle(), box->icon(), int(box->buttons().size()), box->textFormat()});
         box->button(QMessageBox::Ok)->click();
         return;
     }
     ++dialogs_;
     auto* buttons = window->findChild<QDialogButtonBox*>();
-    buttons->button(acceptDialogs ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+    // A greyed-out OK cannot be pressed: Cancel answers instead.
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    (acceptDialogs && ok->isEnabled() ? ok : buttons->button(QDialogButtonBox::Cancel))->click();
 }
 
 } // namespace velmora::testing

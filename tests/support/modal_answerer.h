@@ -14,12 +14,13 @@ struct SeenBox {
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttonCount = 0;
+    Qt::TextFormat format = Qt::AutoText;
 };
 
 // Answers every modal window once, from inside its own event loop, as soon
 // as it is shown: a message box with OK, or with Yes when it asks a question
 // (the printer dialog's "replace the file?"), any other dialog with its OK
-// or Cancel button as `acceptDialogs` says. Nothing is polled, so a window
+// or Cancel button as `acceptDialogs` says (Cancel when OK is greyed out). Nothing is polled, so a window
 // that is active again after a box closes is never answered twice; of
 // several answerers alive at once, the newest answers.
 class ModalAnswerer final : public QObject {

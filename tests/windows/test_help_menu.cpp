@@ -59,6 +59,7 @@ private Q_SLOTS:
     void aboutAndPrintOpenCentredGrowAndFitTheirTexts();
     void controlsSayWhatTheyAreAndWebLinksLeaveTheGame();
     void aboutIsHiddenByOkAndDestroyedByItsCloseBox();
+    void aPageThatCannotOpenSaysWhatIsMissing();
 };
 
 void TestHelpMenu::aboutAndPrintOpenCentredGrowAndFitTheirTexts()
@@ -75,6 +76,9 @@ void TestHelpMenu::aboutAndPrintOpenCentredGrowAndFitTheirTexts()
         QVERIFY(window->size() == place.size() + QSize(60, 40) && window->childrenRect() == controls);
     }
     QCOMPARE(print.findChild<QLabel*>("Label1")->font().pointSizeF(), 9.75);
+    // The print window wears the program's icon, as the board windows do
+    // (theirs is never null: it falls back on the built-in one).
+    QCOMPARE(print.windowIcon().pixmap(32).toImage(), test.program().velmora().windowIcon().pixmap(32).toImage());
     // The notice set at configure time fits both its labels at their fonts;
     // a longer text is cut and shown whole in the tooltip.
     const QString notice = QString::fromUtf8(build::kPublisherNotice), longer = notice.repeated(3);
@@ -132,6 +136,34 @@ void TestHelpMenu::aboutIsHiddenByOkAndDestroyedByItsCloseBox()
     QTRY_VERIFY(about.isNull());
     chooseItem(velmora, "angl");
     QCOMPARE(test.program().apropos().windowTitle(), QStringLiteral("About"));
+}
+
+// On X11, Qt starts the first xdg-open on PATH (test_help_menu_x11 runs
+// this on the test script's X server): with none there, or one that cannot
+// run, a box in the language in force names the page and what is missing;
+// one that runs gets the page, and no box.
+void TestHelpMenu::aPageThatCannotOpenSaysWhatIsMissing()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("Qt starts a browser only on a real display");
+    TestProgram test;
+    ModalAnswerer answerer;
+    QTemporaryDir bin;
+    qputenv("PATH", bin.path().toLocal8Bit());
+    qunsetenv("BROWSER");
+    chooseItem(test.program().velmora(), "angl");
+    QFile xdgOpen(bin.filePath("xdg-open"));
+    for (const auto& [item, script] :
+        {std::pair{"velmora1", ""}, {"dozi", "#!/nowhere/sh\n"}, {"vek", "#!/bin/sh\necho \"$1\" >\"$0.page\"\n"}}) {
+        if (*script != '\0')
+            QVERIFY(xdgOpen.open(QIODevice::WriteOnly) && xdgOpen.write(script) > 0
+                && xdgOpen.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        xdgOpen.close();
+        chooseItem(test.program().velmora(), item);
+    }
+    QTRY_COMPARE(QFileInfo(bin.filePath("xdg-open.page")).size(), qint64(qstrlen(build::kUrlAuthor) + 1));
+    const QString box = QStringLiteral("Velmora: Could not open the page %1: install the package xdg-utils.");
+    QCOMPARE(seenBoxes(answerer), box.arg(build::kUrlProgram) + "\n" + box.arg(build::kUrlSibling));
 }
 
 QTEST_MAIN(TestHelpMenu)

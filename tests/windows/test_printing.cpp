@@ -12,7 +12,13 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QTest>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <thread>
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -24,27 +30,32 @@ private Q_SLOTS:
     // Printer1, opened with Ctrl+P: "&Annuler" closes it without a printer
     // dialog, and cancelling that dialog closes it too, printing nothing; two
     // prints give the same single page, as designed, the second replacing the
-    // file once the printer dialog has asked. On a full disk a box says the
-    // page was lost, in the window's language.
-    void onlyPrintGivesTheDesignedPageAndAFullDiskIsReported()
+    // file once the printer dialog has asked. Then what cannot hold the page
+    // is refused before anything is opened: a device, and a pipe, which would
+    // hold the program in open() until something read it (the watchdog then
+    // reads it and the test fails); the printer dialog offers no print button
+    // for it, and is cancelled. A file cut short by a size limit, its signal
+    // ignored, is reported as on a full disk. Each box speaks the window's
+    // language and shows the path as it is, not as markup.
+    void onlyPrintGivesTheDesignedPageAndWhatCannotHoldItIsReported()
     {
         TestProgram test;
         QTemporaryDir folder;
-        const QString pdf = folder.filePath(QStringLiteral("grilles.pdf"));
+        const QString pdf = folder.filePath("<h1>BIG<font color=red>RED</font></h1>/grilles.pdf");
+        QVERIFY(QDir().mkpath(QFileInfo(pdf).path()));
         test.program().printer().setOutputFileName(pdf);
         ModalAnswerer answerer;
-        TwoPlayerWindow& velmora = test.program().velmora();
         const auto print = [&](const char* button, bool accept) {
             answerer.acceptDialogs = accept;
-            QVERIFY(activate(velmora));
-            QTest::keyClick(&velmora, Qt::Key_P, Qt::ControlModifier);
+            QVERIFY(activate(test.program().velmora()));
+            QTest::keyClick(&test.program().velmora(), Qt::Key_P, Qt::ControlModifier);
             QTest::mouseClick(test.program().printer1().findChild<QPushButton*>(button), Qt::LeftButton);
             QTRY_VERIFY(!test.program().hasPrinter1());
         };
         // Printer setup prints nothing, whichever button ends it.
         for (bool accept : {true, false}) {
             answerer.acceptDialogs = accept;
-            chooseItem(velmora, "propimpri");
+            chooseItem(test.program().velmora(), "propimpri");
         }
         // The pages in greys, as pdftoppm renders them at 384 dpi: four dots
         // to a screen pixel.
@@ -83,16 +94,37 @@ private Q_SLOTS:
                 if (std::abs(pages.at(0).constScanLine(y)[x] - designed.constScanLine(y)[x]) > 128)
                     QFAIL(qPrintable(QString::asprintf("the page is not as designed at dot (%d, %d)", x, y)));
 
-        // Every write to /dev/full fails for want of space, as on a full disk.
-        QVERIFY(QFile::remove(pdf) && QFile::link(QStringLiteral("/dev/full"), pdf));
-        for (const char* lan : {"F", "A"}) {
-            velmora.setLan(lan);
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("empty or missing")));
-            print("Command1", true);
-        }
+        QVERIFY(QFile::remove(pdf) && QFile::link("/dev/full", pdf));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not a regular file"));
+        print("Command1", true);
+        QVERIFY(QFile::remove(pdf) && QProcess::execute("mkfifo", {pdf}) == 0);
+        QSemaphore printed, heldUp;
+        std::thread watchdog([&] {
+            while (!printed.tryAcquire(1, 3000)) {
+                heldUp.release();
+                QFile pipe(pdf);
+                if (pipe.open(QIODevice::ReadOnly))
+                    pipe.readAll();
+            }
+        });
+        test.program().velmora().setLan("A");
+        print("Command1", true);
+        chooseItem(test.program().velmora(), "propimpri");
+        printed.release();
+        watchdog.join();
+        QVERIFY(heldUp.available() == 0 && QFile::remove(pdf));
+        rlimit unlimited{};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        const rlimit oneKiB = {1024, unlimited.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &oneKiB) == 0);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("incomplete: 1024 of [0-9]+ bytes"));
+        print("Command1", true);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &unlimited) == 0);
         QCOMPARE(seenBoxes(answerer),
-            QString("Imprimer: Impression impossible : le fichier est vide ou absent (disque plein ?) (%1)\n"
-                    "Print: Printing failed: the file is empty or missing (disk full?) (%1)")
+            QString("Imprimer: Impression impossible : la destination n'est pas un fichier ordinaire (%1)\n"
+                    "Print: Printing failed: the destination is not a regular file (%1)\n"
+                    "Print: Printing failed: the file is incomplete (disk full?) (%1)")
                 .arg(pdf));
     }
 
