@@ -187,7 +187,8 @@ void BoardWindow::connectCheckItem(const char* item, void (BoardWindow::*handler
 void BoardWindow::holdDesignedSize()
 {
     // The window manager draws the frame on Linux: hold the client area
-    // below the menu bar at its designed size, whatever the user drags.
+    // below the menu bar at its laid-out size (at the window's scale),
+    // whatever the user drags.
     const int width = scale_.pixels(kClientWidthTwips);
     const int client = centralWidget()->height() + statusBar()->height();
     setFixedSize(width, std::max(menuBar()->heightForWidth(width), menuBar()->sizeHint().height()) + client);
