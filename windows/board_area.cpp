@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/board_area.h"
 
-#include "platform/twips.h"
-
 #include <QPainter>
 
 #include <array>
@@ -17,8 +15,9 @@ constexpr std::array<int, 4> kGridLinesTwips = {120, 960, 1800, 2640};
 
 } // namespace
 
-BoardArea::BoardArea(QWidget* parent)
+BoardArea::BoardArea(QWidget* parent, const TwipsScale& scale)
     : QWidget(parent)
+    , scale_(scale)
 {
     setObjectName(QStringLiteral("board"));
     setAutoFillBackground(true);
@@ -31,10 +30,10 @@ void BoardArea::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
-    const int first = twipsToPixels(kGridLinesTwips.front());
-    const int last = twipsToPixels(kGridLinesTwips.back());
+    const int first = scale_.pixels(kGridLinesTwips.front());
+    const int last = scale_.pixels(kGridLinesTwips.back());
     for (int at : kGridLinesTwips) {
-        const int pixel = twipsToPixels(at);
+        const int pixel = scale_.pixels(at);
         painter.drawLine(pixel, first, pixel, last);
         painter.drawLine(first, pixel, last, pixel);
     }

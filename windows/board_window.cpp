@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/board_window.h"
 
+#include "platform/font_scale.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
-#include "platform/twips.h"
 #include "settings/program_settings.h"
 #include "windows/board_area.h"
 #include "windows/board_menus.h"
@@ -31,6 +31,8 @@ constexpr int kClientWidthTwips = 2775;
 constexpr int kClientHeightTwips = 3015;
 constexpr int kStatusBarTopTwips = 2760;
 constexpr int kCellSizeTwips = 615;
+// The status panels' text keeps off their edges.
+constexpr int kPanelInsetTwips = 30;
 
 constexpr std::array<QPoint, kCellCount> kCellCornersTwips = {{
     {240, 240},
@@ -64,32 +66,51 @@ BoardWindow::BoardWindow(Program& program, ProgramSettings& settings, const char
 void BoardWindow::buildWindow(
     const QStringList& panelTexts, const QList<int>& panelWidthsInTwips, int blankPictureLeftTwips)
 {
-    auto* board = new BoardArea(this);
-    board->setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kStatusBarTopTwips));
+    buildBoardMenus(*this);
+    scale_ = boardScale();
+    auto* board = new BoardArea(this, scale_);
+    board->setFixedSize(scale_.size(kClientWidthTwips, kStatusBarTopTwips));
     setCentralWidget(board);
     buildCells(board);
     buildTemplates(board, blankPictureLeftTwips);
+    buildStatusBar(panelTexts, panelWidthsInTwips);
+    connectMenus();
+    holdDesignedSize();
+}
 
+TwipsScale BoardWindow::boardScale()
+{
+    // The window's width that shows the menus in one row, as a scale.
+    const double forMenus = double(menuBar()->sizeHint().width()) * kTwipsPerPixel / kClientWidthTwips;
+    return TwipsScale(std::max(scaleForFont(font()).factor(), forMenus));
+}
+
+void BoardWindow::buildStatusBar(const QStringList& panelTexts, const QList<int>& panelWidthsInTwips)
+{
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
-    bar->setFixedHeight(twipsToPixels(kClientHeightTwips - kStatusBarTopTwips));
+    // At least as high as a line of its text. The panels are placed by hand
+    // over the bar's whole height: the bar's own layout keeps pixels above
+    // and below them that the designed height has no room for.
+    const int height = std::max(scale_.pixels(kClientHeightTwips - kStatusBarTopTwips), bar->fontMetrics().height());
+    bar->setFixedHeight(height);
+    const int inset = scale_.pixels(kPanelInsetTwips);
+    int leftTwips = 0;
     for (int i = 0; i < panelTexts.size(); ++i) {
         auto* label = new QLabel(panelTexts.at(i), bar);
         label->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
-        label->setFixedWidth(twipsToPixels(panelWidthsInTwips.at(i)));
-        bar->addWidget(label);
+        label->setGeometry(scale_.pixels(leftTwips), 0, scale_.pixels(panelWidthsInTwips.at(i)), height);
+        label->setContentsMargins(inset, 0, inset, 0);
+        leftTwips += panelWidthsInTwips.at(i);
     }
-    buildBoardMenus(*this);
-    connectMenus();
-    holdDesignedSize();
 }
 
 void BoardWindow::buildCells(QWidget* board)
 {
     for (int cell = 1; cell <= kCellCount; ++cell) {
         const QPoint corner = kCellCornersTwips.at(static_cast<std::size_t>(cell - 1));
-        const QRect place = twipsRect(corner.x(), corner.y(), kCellSizeTwips, kCellSizeTwips);
+        const QRect place = scale_.rect(corner.x(), corner.y(), kCellSizeTwips, kCellSizeTwips);
         auto* button = new QPushButton(board);
         button->setObjectName(QString::fromLatin1(cellName(cell)));
         button->setGeometry(place);
@@ -119,18 +140,21 @@ void BoardWindow::buildCells(QWidget* board)
 
 void BoardWindow::buildTemplates(QWidget* board, int blankPictureLeftTwips)
 {
-    auto makeTemplate = [board](const char* name, const QRect& place, Mark mark) {
+    auto makeTemplate = [board, this](const char* name, const QRect& place, Mark mark) {
         auto* label = new QLabel(board);
         label->setObjectName(QLatin1String(name));
         label->setGeometry(place);
         label->setAlignment(Qt::AlignCenter);
-        label->setPixmap(markPixmap(mark, board->devicePixelRatioF()));
+        // The marks grow with the cells: a sharper variant, drawn larger.
+        QPixmap picture = markPixmap(mark, board->devicePixelRatioF() * scale_.factor());
+        picture.setDevicePixelRatio(picture.devicePixelRatio() / scale_.factor());
+        label->setPixmap(picture);
         label->hide();
         return label;
     };
-    croix_ = makeTemplate("croix", twipsRect(240, 2400, 615, 615), Mark::Cross);
-    rond_ = makeTemplate("rond", twipsRect(480, 2400, 615, 615), Mark::Nought);
-    vide_ = makeTemplate("vide", twipsRect(blankPictureLeftTwips, 2760, 255, 255), Mark::None);
+    croix_ = makeTemplate("croix", scale_.rect(240, 2400, 615, 615), Mark::Cross);
+    rond_ = makeTemplate("rond", scale_.rect(480, 2400, 615, 615), Mark::Nought);
+    vide_ = makeTemplate("vide", scale_.rect(blankPictureLeftTwips, 2760, 255, 255), Mark::None);
 }
 
 void BoardWindow::connectMenus()
@@ -173,10 +197,11 @@ void BoardWindow::connectCheckItem(const char* item, void (BoardWindow::*handler
 void BoardWindow::holdDesignedSize()
 {
     // The window manager draws the frame on Linux: hold the client area
-    // below the menu bar at its designed size, whatever the user drags.
-    const int width = twipsToPixels(kClientWidthTwips);
-    const int height = menuBar()->heightForWidth(width) + twipsToPixels(kClientHeightTwips);
-    setFixedSize(width, std::max(height, menuBar()->sizeHint().height() + twipsToPixels(kClientHeightTwips)));
+    // below the menu bar at its laid-out size (at the window's scale),
+    // whatever the user drags.
+    const int width = scale_.pixels(kClientWidthTwips);
+    const int client = centralWidget()->height() + statusBar()->height();
+    setFixedSize(width, std::max(menuBar()->heightForWidth(width), menuBar()->sizeHint().height()) + client);
 }
 
 QAction* BoardWindow::menuItem(const char* name) const

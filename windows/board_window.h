@@ -4,6 +4,7 @@
 
 #include "game/board_game.h"
 #include "game/game_view.h"
+#include "platform/twips.h"
 #include "settings/captions.h"
 
 #include <QMainWindow>
@@ -106,6 +107,8 @@ protected:
     ProgramSettings& settings() { return settings_; }
     QLabel* panel(int index) const;
     QPushButton* cellButton(int cell) const { return buttons_.at(static_cast<std::size_t>(cell - 1)); }
+    // How much larger than designed this window is drawn, fixed when it is built.
+    const TwipsScale& scale() const { return scale_; }
 
     // Lays out the board, the status bar with its panels and the menus.
     void buildWindow(const QStringList& panelTexts, const QList<int>& panelWidthsInTwips, int blankPictureLeftTwips);
@@ -128,10 +131,13 @@ protected:
     void logRejectedField(const char* field, const QString& text);
 
 private:
+    // The font's scale, or more where the menu bar needs more room.
+    TwipsScale boardScale();
     void buildCells(QWidget* board);
     // Gives the cell's button and image a name a screen reader can say.
     void describeCell(int cell, Mark mark);
     void buildTemplates(QWidget* board, int blankPictureLeftTwips);
+    void buildStatusBar(const QStringList& panelTexts, const QList<int>& panelWidthsInTwips);
     void connectMenus();
     // A language item chooses its language, as `franc_Click` and
     // `angl_Click` do.
@@ -140,6 +146,7 @@ private:
 
     Program& program_;
     ProgramSettings& settings_;
+    TwipsScale scale_;
     std::array<QPushButton*, kCellCount> buttons_{};
     std::array<QLabel*, kCellCount> images_{};
     QLabel* croix_ = nullptr;

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/print_window.h"
 
+#include "platform/font_scale.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "platform/printing.h"
-#include "platform/twips.h"
 #include "platform/window_placement.h"
 #include "windows/program.h"
 
@@ -43,27 +43,27 @@ PrintWindow::PrintWindow(Program& program)
     setWindowIcon(boardIcon());
     // The frame is sizable; the controls keep their places, so it may grow
     // but not shrink below the laid-out size.
-    resize(twipsToPixels(3750), twipsToPixels(1170));
+    const TwipsScale scale = scaleForFont(font());
+    resize(scale.size(3750, 1170));
     setMinimumSize(size());
 
     auto* label = new QLabel(laidOutCaption("Printer1.Label1"), this);
     label->setObjectName(QStringLiteral("Label1"));
-    label->setGeometry(twipsRect(120, 120, 3495, 495));
+    label->setGeometry(scale.rect(120, 120, 3495, 495));
     label->setWordWrap(true);
     // The laid-out face is rarely installed: the system's sans-serif stands
     // in for it at the laid-out size.
     QFont face(QStringLiteral("MS Sans Serif"));
     face.setStyleHint(QFont::SansSerif);
-    face.setPointSizeF(9.75);
-    label->setFont(face);
+    label->setFont(scaledFont(face, 9.75, scale));
 
     // The print button comes first in the tab order and has the focus.
     auto* print = new QPushButton(laidOutCaption("Printer1.Command1"), this);
     print->setObjectName(QStringLiteral("Command1"));
-    print->setGeometry(twipsRect(1988, 720, 1095, 375));
+    print->setGeometry(scale.rect(1988, 720, 1095, 375));
     auto* cancel = new QPushButton(laidOutCaption("Printer1.Command2"), this);
     cancel->setObjectName(QStringLiteral("Command2"));
-    cancel->setGeometry(twipsRect(668, 720, 1095, 375));
+    cancel->setGeometry(scale.rect(668, 720, 1095, 375));
     print->setDefault(true);
     print->setFocus();
     connect(print, &QPushButton::clicked, this, &PrintWindow::Command1_Click);

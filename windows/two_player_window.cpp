@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/two_player_window.h"
 
-#include "platform/twips.h"
 #include "windows/game_types.h"
 
 #include <QKeyEvent>
@@ -33,7 +32,7 @@ TwoPlayerWindow::TwoPlayerWindow(Program& program, ProgramSettings& settings)
     QStatusBar* bar = statusBar();
     auto* command1 = new QPushButton(QStringLiteral("Command1"), bar);
     command1->setObjectName(QStringLiteral("Command1"));
-    command1->setGeometry(twipsRect(120, 60, 735, 135));
+    command1->setGeometry(scale().rect(120, 60, 735, 135));
     command1->lower();
     for (int index : {1, 2})
         panel(index)->setAutoFillBackground(true);

@@ -3,9 +3,9 @@
 #include "windows/welcome_window.h"
 
 #include "platform/clock.h"
+#include "platform/font_scale.h"
 #include "platform/label_text.h"
 #include "platform/pictures.h"
-#include "platform/twips.h"
 #include "platform/window_placement.h"
 #include "windows/build_config.h"
 #include "windows/program.h"
@@ -22,15 +22,17 @@ namespace velmora {
 
 namespace {
 
-QLabel* addLabel(QWidget* parent, const char* name, const QRect& place, double pointSize, bool bold)
+// A label in Arial at `points`, made larger with the window.
+QLabel* addLabel(
+    QWidget* parent, const char* name, const QRect& place, const TwipsScale& scale, double points, bool bold)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(place);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(pointSize);
+    QFont font = scaledFont(QFont(QStringLiteral("Arial")), points, scale);
     font.setBold(bold);
     label->setFont(font);
+    label->setGeometry(place);
+    growToTextHeight(*label);
     return label;
 }
 
@@ -62,8 +64,9 @@ WelcomeWindow::WelcomeWindow(Program& program, const Clock& clock)
 {
     setObjectName(QStringLiteral("Acceuil"));
     setWindowTitle(QString());
-    setFixedSize(twipsToPixels(6090), twipsToPixels(3930));
-    buildControls();
+    const TwipsScale scale = scaleForFont(font());
+    setFixedSize(scale.size(6090, 3930));
+    buildControls(scale);
     centreOnScreen(*this);
 
     // Form_Load; the time is counted from the showing, below.
@@ -112,25 +115,25 @@ void WelcomeWindow::startCounting()
     timer1_->start();
 }
 
-void WelcomeWindow::buildControls()
+void WelcomeWindow::buildControls(const TwipsScale& scale)
 {
     frame1_ = new QFrame(this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
     frame1_->setFrameShape(QFrame::Box);
-    frame1_->setGeometry(twipsRect(150, 60, 5865, 3795));
+    frame1_->setGeometry(scale.rect(150, 60, 5865, 3795));
     frame1_->installEventFilter(this);
 
-    addLogo(frame1_, "imgLogo0", twipsRect(840, 1440, 1335, 1425), Mark::Cross);
-    addLogo(frame1_, "imgLogo1", twipsRect(240, 720, 1335, 1425), Mark::Nought);
-    QLabel* product = addLabel(frame1_, "lblProductName", twipsRect(2880, 960, 2430, 765), 32.25, true);
+    addLogo(frame1_, "imgLogo0", scale.rect(840, 1440, 1335, 1425), Mark::Cross);
+    addLogo(frame1_, "imgLogo1", scale.rect(240, 720, 1335, 1425), Mark::Nought);
+    QLabel* product = addLabel(frame1_, "lblProductName", scale.rect(2880, 960, 2430, 765), scale, 32.25, true);
     product->setText(QStringLiteral("Produit"));
-    QLabel* version = addLabel(frame1_, "lblVersion", twipsRect(4560, 2700, 885, 285), 12, true);
+    QLabel* version = addLabel(frame1_, "lblVersion", scale.rect(4560, 2700, 885, 285), scale, 12, true);
     version->setText(QStringLiteral("Version"));
     version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QLabel* notice = addLabel(frame1_, "lblCopyright", twipsRect(2760, 3060, 2895, 255), 8.25, false);
+    QLabel* notice = addLabel(frame1_, "lblCopyright", scale.rect(2760, 3060, 2895, 255), scale, 8.25, false);
     setTextElidedToWidth(*notice, QString::fromUtf8(build::kPublisherNotice));
-    addLabel(frame1_, "Label2", twipsRect(3480, 1680, 975, 255), 8.25, false);
-    elapsed_ = addLabel(frame1_, "Label1", twipsRect(720, 240, 855, 375), 9.75, true);
+    addLabel(frame1_, "Label2", scale.rect(3480, 1680, 975, 255), scale, 8.25, false);
+    elapsed_ = addLabel(frame1_, "Label1", scale.rect(720, 240, 855, 375), scale, 9.75, true);
     elapsed_->setText(QStringLiteral("00:00:00"));
     elapsed_->setAlignment(Qt::AlignCenter);
     elapsed_->hide();

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/twips.h"
+
 #include <QDateTime>
 #include <QDialog>
 
@@ -35,7 +37,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildControls();
+    void buildControls(const TwipsScale& scale);
     void fitLabelsToTexts();
     void startCounting();
 
