@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -27,6 +28,8 @@ private Q_SLOTS:
     void aLineOrADrawIsAnnouncedAndTheBoardResets_data();
     void aLineOrADrawIsAnnouncedAndTheBoardResets();
     void drawnGamesLeaveNothingBehind();
+    void aDigitPlaysAfterAMenuCloses_data();
+    void aDigitPlaysAfterAMenuCloses();
 };
 
 void TestTwoPlayerWindow::theMouseAndTheDigitKeysPlayInAFixedWindowUntilCtrlW()
@@ -122,6 +125,32 @@ void TestTwoPlayerWindow::drawnGamesLeaveNothingBehind()
     qApp->setStyleSheet(QString());
     QCOMPARE(seenBoxes(answerer), QStringLiteral("Bouh!!: Match nul!!!"));
     QVERIFY2(grewLittle, "300 draws kept more than 160 KB");
+}
+
+void TestTwoPlayerWindow::aDigitPlaysAfterAMenuCloses_data()
+{
+    QTest::addColumn<bool>("byClick");
+    QTest::newRow("Alt+F, Escape") << false;
+    QTest::newRow("a click on Fichier, Escape") << true;
+}
+
+void TestTwoPlayerWindow::aDigitPlaysAfterAMenuCloses()
+{
+    QFETCH(bool, byClick);
+    TestProgram test;
+    TwoPlayerWindow& window = test.program().velmora();
+    QVERIFY(activate(window));
+    QMenuBar* bar = window.menuBar();
+    if (byClick)
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(window.menuItem("fichier")).center());
+    else
+        QTest::keyClick(&window, Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    // Every digit plays from then on, not only the first.
+    for (const char digit : {'5', '1'})
+        QTest::keyClick(QApplication::focusWidget(), digit);
+    QCOMPARE(marks(window), QStringList({"10", "2", "3", "4", "0", "6", "1", "8", "9"}));
 }
 
 QTEST_MAIN(TestTwoPlayerWindow)
