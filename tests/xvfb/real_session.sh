@@ -30,7 +30,9 @@ titled() { found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | gre
 gone() { ! xdotool search --onlyvisible --classname '^velmora$' 2>/dev/null | grep -qx -- "$1"; }
 bytes() { od -An -tx1 "$work/config/Velmora.ini" 2>/dev/null | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
 file_is() { [ "$(bytes)" = "$1" ]; }
-key() { xdotool windowfocus --sync "$1" && xdotool key "${@:2}"; }
+# Qt takes a window's focus a moment after the X server gives it: keys sent
+# at once can open a menu that the late focus closes again.
+key() { [ "$(xdotool getwindowfocus)" = "$1" ] || { xdotool windowfocus --sync "$1" && sleep 0.3; }; xdotool key "${@:2}"; }
 cell_xy() { echo "$((36 + 56 * (($2 - 1) % 3))) $((menu + 36 + 56 * (($2 - 1) / 3)))"; }
 click() { xdotool mousemove --window "$1" $(cell_xy "$@") click 1; }
 # One letter a cell, from a pixel above its centre: grey while its button
@@ -55,7 +57,7 @@ if [ "${VELMORA_SESSION:-}" = bus ]; then
     wait_for 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress &>/dev/null \
         || { echo "SKIP: the accessibility bus did not start: $(cat "$work/bus.log")"; exit 77; }
     timeout 80 /usr/bin/python3 "$(dirname "$0")/listen.py" >"$listened" 2>&1 & listener=$!
-    wait_for 10 grep -qx listening "$listened" || fail "the listener did not start: $(cat "$listened")"
+    wait_for 10 grep -sqx listening "$listened" || fail "the listener did not start: $(cat "$listened")"
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 fi
 
