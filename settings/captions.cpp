@@ -84,6 +84,12 @@ constexpr auto kCaptions = std::to_array<CaptionRow>({
     {"Command1.description",
         {"Jouez avec les touches 1 à 9, placées comme sur un pavé numérique : 7 8 9 en haut, 1 2 3 en bas",
             "Play with the keys 1 to 9, laid out as on a numeric keypad: 7 8 9 on top, 1 2 3 at the bottom"}},
+    // What a screen reader hears after a move: each mark placed ("croix,
+    // centre"), joined, then whose turn it is.
+    {"Spoken.then", {" ; ", "; "}},
+    {"Spoken.playerOne", {"au tour du joueur 1", "player 1 to play"}},
+    {"Spoken.playerTwo", {"au tour du joueur 2", "player 2 to play"}},
+    {"Spoken.yourTurn", {"à vous de jouer", "your turn"}},
     // End-of-game boxes. The window against the computer speaks French only.
     {"Box.title", {"Partie terminée!", "End Game!"}},
     {"Box.drawTitle", {"Bouh!!", "Bouh!!"}},

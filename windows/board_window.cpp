@@ -51,6 +51,16 @@ QString imageName(int cell)
     return QStringLiteral("Im") + QString::fromLatin1(cellName(cell)).toLower();
 }
 
+// The caption keys of a cell's spoken name and of a mark.
+QByteArray cellKey(int cell)
+{
+    return QByteArrayLiteral("Cell.") + QByteArray::number(cell);
+}
+const char* markKey(Mark mark)
+{
+    return mark == Mark::Cross ? "Mark.cross" : mark == Mark::Nought ? "Mark.nought" : "Mark.none";
+}
+
 } // namespace
 
 BoardWindow::BoardWindow(Program& program, ProgramSettings& settings, const char* name)
@@ -229,6 +239,18 @@ void BoardWindow::showMark(int cell, Mark mark)
     images_.at(i)->setPixmap((mark == Mark::Cross ? croix_ : rond_)->pixmap());
     images_.at(i)->show();
     describeCell(cell, mark);
+    movesToSpeak_.append(
+        caption(markKey(mark), language_) + QStringLiteral(", ") + caption(cellKey(cell).constData(), language_));
+}
+
+void BoardWindow::play(int cell)
+{
+    game().move(cell);
+    if (movesToSpeak_.isEmpty())
+        return;
+    movesToSpeak_.append(turnWords());
+    speak(movesToSpeak_.join(caption("Spoken.then", language_)));
+    movesToSpeak_.clear();
 }
 
 void BoardWindow::showEndOfGame(Outcome outcome, Language language, const char* noughtsWinKey)
@@ -237,6 +259,9 @@ void BoardWindow::showEndOfGame(Outcome outcome, Language language, const char* 
         : outcome == Outcome::PlayerTwoWins              ? noughtsWinKey
                                                          : "Box.draw";
     const char* title = outcome == Outcome::Draw ? "Box.drawTitle" : "Box.title";
+    // The last moves are heard before the box, which is announced itself.
+    speak(movesToSpeak_.join(caption("Spoken.then", language_)));
+    movesToSpeak_.clear();
     showExclamationBox(this, caption(text, language), caption(title, language));
 }
 
@@ -250,13 +275,14 @@ void BoardWindow::clearBoard()
         button->show();
     for (int cell = 1; cell <= kCellCount; ++cell)
         describeCell(cell, Mark::None);
+    movesToSpeak_.clear();
+    speak(freshBoardWords());
 }
 
 void BoardWindow::describeCell(int cell, Mark mark)
 {
-    const char* content = mark == Mark::Cross ? "Mark.cross" : mark == Mark::Nought ? "Mark.nought" : "Mark.none";
-    const QString name = caption(QStringLiteral("Cell.%1").arg(cell).toLatin1().constData(), language_)
-        + QStringLiteral(", ") + caption(content, language_);
+    const QString name
+        = caption(cellKey(cell).constData(), language_) + QStringLiteral(", ") + caption(markKey(mark), language_);
     buttons_.at(static_cast<std::size_t>(cell - 1))->setAccessibleName(name);
     images_.at(static_cast<std::size_t>(cell - 1))->setAccessibleName(name);
 }

@@ -78,15 +78,15 @@ public:
     void setNbjouer(const QString& text);
 
 public Q_SLOTS:
-    void Hg_Click() { game().move(1); }
-    void Hm_Click() { game().move(2); }
-    void Hd_Click() { game().move(3); }
-    void Mg_Click() { game().move(4); }
-    void Mm_Click() { game().move(5); }
-    void Md_Click() { game().move(6); }
-    void Bg_Click() { game().move(7); }
-    void Bm_Click() { game().move(8); }
-    void Bd_Click() { game().move(9); }
+    void Hg_Click() { play(1); }
+    void Hm_Click() { play(2); }
+    void Hd_Click() { play(3); }
+    void Mg_Click() { play(4); }
+    void Mm_Click() { play(5); }
+    void Md_Click() { play(6); }
+    void Bg_Click() { play(7); }
+    void Bm_Click() { play(8); }
+    void Bd_Click() { play(9); }
     void Newgame_Click() { game().raz(); }
     void Exit1_Click();
     void facile_Click();
@@ -109,6 +109,19 @@ protected:
     QPushButton* cellButton(int cell) const { return buttons_.at(static_cast<std::size_t>(cell - 1)); }
     // How much larger than designed this window is drawn, fixed when it is built.
     const TwipsScale& scale() const { return scale_; }
+
+    Language spokenLanguage() const { return language_; }
+
+    // The move on a cell by a click or a key. Then a screen reader hears of
+    // it and of the moves nested inside it, and whose turn it is.
+    void play(int cell);
+    // Puts the words where a screen reader hears them: on the object that
+    // holds the focus, which announces the change.
+    virtual void speak(const QString& words) = 0;
+    // What follows the moves in the words: whose turn it is.
+    virtual QString turnWords() = 0;
+    // What the object in focus says of a new game.
+    virtual QString freshBoardWords() = 0;
 
     // Lays out the board, the status bar with its panels and the menus.
     void buildWindow(const QStringList& panelTexts, const QList<int>& panelWidthsInTwips, int blankPictureLeftTwips);
@@ -155,6 +168,8 @@ private:
     // The language of the cells' spoken names: as laid out until one is
     // applied.
     Language language_ = kLaidOutLanguage;
+    // The marks placed since the words were last spoken: "croix, centre".
+    QStringList movesToSpeak_;
 };
 
 } // namespace velmora

@@ -7,6 +7,7 @@
 #include "windows/program.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 namespace velmora {
 
@@ -15,6 +16,11 @@ ComputerWindow::ComputerWindow(Program& program, ProgramSettings& settings, Rand
     , game_(*this, random)
 {
     buildWindow({QString()}, {2500}, 1080);
+    // The cells take the focus from the Tab key only, and Space plays the
+    // cell in focus; a click leaves the focus where it is, so a screen reader
+    // is not sent to a button that the click is about to hide.
+    for (int cell = 1; cell <= kCellCount; ++cell)
+        cellButton(cell)->setFocusPolicy(Qt::TabFocus);
     // A new window checks the item of the language in force, French when
     // the code is no language.
     setChecked(languageInfo(languageOrFrench(settings.lan())).menuItem, true);
@@ -43,6 +49,14 @@ void ComputerWindow::startLevel(Level level, const QString& name)
 void ComputerWindow::applyWindowTexts(Language language)
 {
     panel(1)->setText(caption(levelNameKey(settings().pt()), language));
+}
+
+void ComputerWindow::speak(const QString& words)
+{
+    // Whichever cell holds the focus speaks; a played cell is hidden and its
+    // words are never heard.
+    for (int cell = 1; cell <= kCellCount; ++cell)
+        cellButton(cell)->setAccessibleDescription(words);
 }
 
 void ComputerWindow::joueur_Click()

@@ -44,6 +44,9 @@ public Q_SLOTS:
 protected:
     void announce(Outcome outcome) override;
     void applyWindowTexts(Language language) override;
+    void speak(const QString& words) override;
+    QString turnWords() override { return caption("Spoken.yourTurn", spokenLanguage()); }
+    QString freshBoardWords() override { return turnWords(); }
 
 private:
     void setBookField(const char* name, BookField& field, const QString& text);

@@ -219,7 +219,7 @@ void Program::openPage(const char* address)
         return;
     // On Debian a page opens through xdg-open, from xdg-utils: without it
     // Qt has nothing to start.
-    const Language language = frenchUnlessEnglish(settings_.lan());
+    const Language language = languageOrFrench(settings_.lan());
     showExclamationBox(
         &frontWindow(), caption("Web.notOpened", language).arg(url.toString()), caption("Web.title", language));
 }

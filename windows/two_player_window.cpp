@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <algorithm>
@@ -17,6 +18,14 @@ namespace {
 
 // Digit keys 1 to 9 and the cells they play: the bottom row is 1 2 3.
 constexpr std::array<int, 9> kCellOfDigit = {7, 8, 9, 4, 5, 6, 1, 2, 3};
+
+// The cell a key's text plays, or 0 for a text that is no digit 1 to 9.
+int cellOfKey(const QString& text)
+{
+    if (text.size() != 1 || text.at(0) < QLatin1Char('1') || text.at(0) > QLatin1Char('9'))
+        return 0;
+    return kCellOfDigit.at(static_cast<std::size_t>(text.at(0).unicode() - '1'));
+}
 
 } // namespace
 
@@ -29,25 +38,24 @@ TwoPlayerWindow::TwoPlayerWindow(Program& program, ProgramSettings& settings)
 
     // Command1 lies hidden behind the first status panel and keeps the
     // keyboard focus, so the digit keys play while the window is active.
-    QStatusBar* bar = statusBar();
-    auto* command1 = new QPushButton(QStringLiteral("Command1"), bar);
-    command1->setObjectName(QStringLiteral("Command1"));
-    command1->setGeometry(scale().rect(120, 60, 735, 135));
-    command1->lower();
+    command1_ = new QPushButton(QStringLiteral("Command1"), statusBar());
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setGeometry(scale().rect(120, 60, 735, 135));
+    command1_->lower();
     for (int index : {1, 2})
         panel(index)->setAutoFillBackground(true);
-    command1->installEventFilter(this);
-    setFocusProxy(command1);
-    command1->setFocus();
+    command1_->installEventFilter(this);
+    menuBar()->installEventFilter(this);
+    setFocusProxy(command1_);
+    command1_->setFocus();
     describeKeyboardPlay(kLaidOutLanguage);
 }
 
 void TwoPlayerWindow::describeKeyboardPlay(Language language)
 {
     // Command1 keeps its caption, but a screen reader says what it is.
-    auto* command1 = statusBar()->findChild<QPushButton*>(QStringLiteral("Command1"));
-    command1->setAccessibleName(caption("Command1.name", language));
-    command1->setAccessibleDescription(caption("Command1.description", language));
+    command1_->setAccessibleName(caption("Command1.name", language));
+    command1_->setAccessibleDescription(caption("Command1.description", language));
 }
 
 void TwoPlayerWindow::startTwoPlayerGame()
@@ -61,19 +69,43 @@ void TwoPlayerWindow::startTwoPlayerGame()
 
 bool TwoPlayerWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && watched->objectName() == QLatin1String("Command1"))
-        Command1_KeyPress(static_cast<QKeyEvent*>(event)->text());
+    if (event->type() != QEvent::KeyPress)
+        return BoardWindow::eventFilter(watched, event);
+    const QString text = static_cast<QKeyEvent*>(event)->text();
+    if (watched == menuBar() && cellOfKey(text) != 0) {
+        // A menu closed with Escape leaves the menu bar taking the keys, with
+        // nothing on screen to say so: a digit gives them back to Command1
+        // and plays.
+        command1_->setFocus(Qt::OtherFocusReason);
+        Command1_KeyPress(text);
+        return true;
+    }
+    if (watched == command1_)
+        Command1_KeyPress(text);
     // The key goes on unchanged.
     return BoardWindow::eventFilter(watched, event);
 }
 
 void TwoPlayerWindow::Command1_KeyPress(const QString& text)
 {
-    if (text.size() != 1 || text.at(0) < QLatin1Char('1') || text.at(0) > QLatin1Char('9'))
-        return;
-    const int cell = kCellOfDigit.at(static_cast<std::size_t>(text.at(0).unicode() - '1'));
-    if (game_.board().isEmpty(cell))
-        game_.move(cell);
+    const int cell = cellOfKey(text);
+    if (cell != 0 && game_.board().isEmpty(cell))
+        play(cell);
+}
+
+void TwoPlayerWindow::speak(const QString& words)
+{
+    command1_->setAccessibleDescription(words);
+}
+
+QString TwoPlayerWindow::turnWords()
+{
+    return caption(board().toMove() == Player::One ? "Spoken.playerOne" : "Spoken.playerTwo", ownLanguage());
+}
+
+QString TwoPlayerWindow::freshBoardWords()
+{
+    return caption("Command1.description", ownLanguage());
 }
 
 void TwoPlayerWindow::showTurn(Player toMove)

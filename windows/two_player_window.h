@@ -37,6 +37,9 @@ protected:
     void announce(Outcome outcome) override;
     void applyWindowTexts(Language language) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void speak(const QString& words) override;
+    QString turnWords() override;
+    QString freshBoardWords() override;
 
 private:
     // The accessible name and description of the button that takes the keys.
@@ -45,6 +48,7 @@ private:
     Language ownLanguage() { return languageOrFrench(settings().lan()); }
 
     TwoPlayerGame game_{*this};
+    QPushButton* command1_ = nullptr;
 };
 
 } // namespace velmora

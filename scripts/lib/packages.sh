@@ -6,6 +6,10 @@
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     fonts-dejavu-core)
 
+# Packages to hear the game as a screen reader does: a private session bus,
+# the accessibility bus and a client of it.
+SPEECH_PACKAGES=(dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
+
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
         "$@"

@@ -94,14 +94,15 @@ void TestHelpMenu::aboutAndPrintOpenCentredGrowAndFitTheirTexts()
 void TestHelpMenu::controlsSayWhatTheyAreAndWebLinksLeaveTheGame()
 {
     // The cells say their place and mark, the button that takes the digit
-    // keys what it is for.
+    // keys the last move and whose turn it is, then, in a new language, what
+    // it is for.
     TestProgram test;
     TwoPlayerWindow& velmora = test.program().velmora();
     clickCells(velmora, "Hg Mm");
     const QStringList controls = {"Hg", "Mm", "Bd", "Command1"};
     QCOMPARE(controlNames(velmora, controls),
         QStringList({"haut gauche, croix", "centre, rond", "bas droite, vide", "Plateau de jeu"}));
-    QVERIFY(spoken(velmora, "Command1", QAccessible::Description).startsWith("Jouez avec les touches 1 à 9"));
+    QCOMPARE(spoken(velmora, "Command1", QAccessible::Description), "rond, centre ; au tour du joueur 1");
     // Each web link opens its own page, once, and leaves the game as it was:
     // the cells keep their marks.
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
