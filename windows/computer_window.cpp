@@ -15,8 +15,8 @@ ComputerWindow::ComputerWindow(Program& program, ProgramSettings& settings, Rand
     , game_(*this, random)
 {
     buildWindow({QString()}, {2500}, 1080);
-    // Form_Load: the language item follows the language code, French unless
-    // it is English.
+    // The language item follows the language code, French unless it is
+    // English.
     setChecked(frenchUnlessEnglish(settings.lan()) == Language::English ? "angl" : "franc", true);
 }
 
@@ -28,16 +28,12 @@ void ComputerWindow::announce(Outcome outcome)
 
 void ComputerWindow::startLevel(Level level, const QString& name)
 {
-    OpponentFields& fields = game_.fields();
-    if (level != Hard)
-        fields.tp1 = HardMarker::Cleared;
     panel(1)->setText(name);
     for (const GameType& type : kGameTypes)
         setChecked(type.menuItem, type.level == level);
     show();
     activateWindow();
-    fields.typepart = level;
-    game_.raz();
+    game_.chooseLevel(level);
 }
 
 void ComputerWindow::applyWindowTexts(Language language)

@@ -75,9 +75,9 @@ void TwoPlayerWindow::Command1_KeyPress(const QString& text)
         game_.move(cell);
 }
 
-void TwoPlayerWindow::showTurn(Player toMove)
+void TwoPlayerWindow::showPlayerToMove(Player player)
 {
-    const char* key = toMove == Player::One ? "Panel.playerOne" : "Panel.playerTwo";
+    const char* key = player == Player::One ? "Panel.playerOne" : "Panel.playerTwo";
     panel(2)->setText(caption(key, ownLanguage()));
 }
 

@@ -67,7 +67,6 @@ public:
     }
     void showMark(int cell, Mark) override { logChanges(), log << name(cell); }
     void clearBoard() override { logChanges(), log << "clear"; }
-    void showTurn(Player) override { log << "turn"; }
     void announce(Outcome o) override { log << (o == Outcome::PlayerTwoWins ? "computer wins" : "other end"); }
     void reseed() override { logChanges(), log << "reseed"; }
     // The dice show 0, then Hg, then the cells from Bd down, round and round:
