@@ -111,6 +111,8 @@ void addTexts(QStringList& lines, const QString& window, const QObject& object)
 {
     const QString whole = object.property("toolTip").toString();
     const bool cut = !whole.isEmpty() && whole == object.property("accessibleName").toString();
+    if (object.property("checkable").toBool())
+        lines << QStringList{window, object.objectName(), "checked", object.property("checked").toString()}.join(" | ");
     for (const char* property : {"windowTitle", "text", "toolTip", "accessibleName", "accessibleDescription"}) {
         // An item's tooltip is its text again.
         if (property == QLatin1String("toolTip") && (cut || qobject_cast<const QAction*>(&object)))
