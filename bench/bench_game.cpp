@@ -75,7 +75,6 @@ class CountingView final : public GameView {
 public:
     void showMark(int, Mark) override { }
     void clearBoard() override { }
-    void showTurn(Player) override { }
     void announce(Outcome) override { ++gamesEnded; }
     int gamesEnded = 0;
 };

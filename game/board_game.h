@@ -50,11 +50,18 @@ private:
 // The game of two people sharing the screen; it keeps the turn panel current.
 class TwoPlayerGame final : public BoardGame {
 public:
-    using BoardGame::BoardGame;
+    TwoPlayerGame(GameView& view, TurnView& turn)
+        : BoardGame(view)
+        , turn_(turn)
+    {
+    }
 
 protected:
-    void beginReset() override { view().showTurn(Player::One); }
-    void turnPassed(Player next) override { view().showTurn(next); }
+    void beginReset() override { turn_.showPlayerToMove(Player::One); }
+    void turnPassed(Player next) override { turn_.showPlayerToMove(next); }
+
+private:
+    TurnView& turn_;
 };
 
 } // namespace velmora

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/computer_choice.h"
 
+#include "game/medium_rules.h"
+#include "game/opening_book.h"
+
 namespace velmora {
 
 namespace {

@@ -43,11 +43,4 @@ struct ComputerChoice {
 // force and the opening-book fields.
 ComputerChoice chooseComputerMove(const Board& board, const OpponentFields& fields);
 
-// The Medium level: the first line rule that applies to `mark` (win with the
-// nought, block the cross), as the gap cell to play.
-std::optional<int> mediumRuleCell(const Board& board, Mark mark);
-
-// The Hard level's opening book, for the person's first three crosses.
-ComputerChoice openingBookChoice(const Board& board, const OpponentFields& fields);
-
 } // namespace velmora

@@ -10,6 +10,14 @@ void ComputerGame::beginReset()
         fields_.typepart = Hard;
 }
 
+void ComputerGame::chooseLevel(Level level)
+{
+    if (level != Hard)
+        fields_.tp1 = HardMarker::Cleared;
+    fields_.typepart = level;
+    raz();
+}
+
 void ComputerGame::comp()
 {
     const ComputerChoice choice = chooseComputerMove(board(), fields_);

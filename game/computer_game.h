@@ -21,6 +21,10 @@ public:
 
     // The computer's turn, if it is one: choose by the level in force and play.
     void comp();
+    // A level chosen: Easy and Medium clear the Hard marker, so that a game
+    // that stepped down from Hard does not come back to it; then the level is
+    // in force and a new game begins.
+    void chooseLevel(Level level);
 
     OpponentFields& fields() { return fields_; }
     const OpponentFields& fields() const { return fields_; }

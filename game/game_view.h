@@ -19,10 +19,15 @@ public:
     virtual void showMark(int cell, Mark mark) = 0;
     // Blank the nine images, hide them, then show the nine buttons.
     virtual void clearBoard() = 0;
-    // Name the player who is to move (only the two-player window does).
-    virtual void showTurn(Player toMove) = 0;
     // Tell the result in a modal box; returns once it is dismissed.
     virtual void announce(Outcome outcome) = 0;
+};
+
+// What the two-player game shows beside the board: whose turn it is.
+class TurnView {
+public:
+    virtual ~TurnView() = default;
+    virtual void showPlayerToMove(Player player) = 0;
 };
 
 } // namespace velmora

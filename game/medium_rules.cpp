@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 the Velmora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/computer_choice.h"
+#include "game/medium_rules.h"
 
 #include <array>
 

@@ -2,15 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/level.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace velmora {
-
-// Levels by their codes in `typepart`; any other number means the computer
-// does not move (the window starts at 0).
-enum Level : int { NoLevel = 0, Easy = 1, Medium = 2, Hard = 3 };
 
 // Marks a Hard game that stepped down to Medium, so that the next reset
 // brings it back to Hard. Text forms: "Label10" (never written), "3" (set),

@@ -39,9 +39,4 @@ void useQtTranslation(const QString& languageName)
     installedLanguage = languageName;
 }
 
-QString qtTranslationInUse()
-{
-    return installedLanguage;
-}
-
 } // namespace velmora

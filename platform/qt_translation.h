@@ -11,7 +11,4 @@ namespace velmora {
 // does nothing.
 void useQtTranslation(const QString& languageName);
 
-// The language last installed, empty before the first call.
-QString qtTranslationInUse();
-
 } // namespace velmora

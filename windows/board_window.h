@@ -137,7 +137,6 @@ protected:
 
     void showMark(int cell, Mark mark) override;
     void clearBoard() override;
-    void showTurn(Player) override { }
 
     void closeEvent(QCloseEvent* event) override;
 

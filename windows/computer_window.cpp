@@ -34,16 +34,12 @@ void ComputerWindow::announce(Outcome outcome)
 
 void ComputerWindow::startLevel(Level level, const QString& name)
 {
-    OpponentFields& fields = game_.fields();
-    if (level != Hard)
-        fields.tp1 = HardMarker::Cleared;
     panel(1)->setText(name);
     for (const GameType& type : kGameTypes)
         setChecked(type.menuItem, type.level == level);
     show();
     activateWindow();
-    fields.typepart = level;
-    game_.raz();
+    game_.chooseLevel(level);
 }
 
 void ComputerWindow::applyWindowTexts(Language language)

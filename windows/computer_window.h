@@ -21,7 +21,6 @@ public:
     ComputerWindow(Program& program, ProgramSettings& settings, RandomSource& random);
 
     BoardGame& game() override { return game_; }
-    ComputerGame& computerGame() { return game_; }
 
     QString typepart() const { return QString::fromStdString(levelText(game_.fields().typepart)); }
     void setTypepart(const QString& text);
@@ -34,8 +33,8 @@ public:
     QString ca2() const { return QString::fromStdString(bookFieldText(game_.fields().ca2)); }
     void setCa2(const QString& text) { setBookField("ca2", game_.fields().ca2, text); }
 
-    // A level chosen: the Hard marker, the level's name in the status bar,
-    // the check marks, the window shown, then a new game at that level.
+    // A level chosen: the level's name in the status bar, the check marks,
+    // the window shown, then the game takes the level and starts anew.
     void startLevel(Level level, const QString& name);
 
 public Q_SLOTS:

@@ -45,8 +45,6 @@ public:
     AboutWindow& apropos();
     PrintWindow& printer1();
     GridSheet& printgrille();
-    bool hasApropos() const { return !apropos_.isNull(); }
-    bool hasPrinter1() const { return !printer1_.isNull(); }
 
     // The printer the printer-setup command chooses and the next print uses.
     QPrinter& printer();

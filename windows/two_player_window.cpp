@@ -108,9 +108,9 @@ QString TwoPlayerWindow::freshBoardWords()
     return caption("Command1.description", ownLanguage());
 }
 
-void TwoPlayerWindow::showTurn(Player toMove)
+void TwoPlayerWindow::showPlayerToMove(Player player)
 {
-    const char* key = toMove == Player::One ? "Panel.playerOne" : "Panel.playerTwo";
+    const char* key = player == Player::One ? "Panel.playerOne" : "Panel.playerTwo";
     panel(2)->setText(caption(key, ownLanguage()));
 }
 

@@ -10,7 +10,7 @@ namespace velmora {
 // `Velmora`: two people share the screen, with the mouse or the digit keys.
 // The program's two settings, the language code `Lan` and the game-type code
 // `pt`, are found here under their names.
-class TwoPlayerWindow final : public BoardWindow {
+class TwoPlayerWindow final : public BoardWindow, public TurnView {
     Q_OBJECT
     Q_PROPERTY(QString Lan READ Lan WRITE setLan)
     Q_PROPERTY(QString pt READ pt WRITE setPt)
@@ -33,7 +33,7 @@ public Q_SLOTS:
     void Command1_KeyPress(const QString& text);
 
 protected:
-    void showTurn(Player toMove) override;
+    void showPlayerToMove(Player player) override;
     void announce(Outcome outcome) override;
     void applyWindowTexts(Language language) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,7 +47,7 @@ private:
     // This window's own texts: French for any code that is no language.
     Language ownLanguage() { return languageOrFrench(settings().lan()); }
 
-    TwoPlayerGame game_{*this};
+    TwoPlayerGame game_{*this, *this};
     QPushButton* command1_ = nullptr;
 };
 

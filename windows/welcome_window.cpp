@@ -69,7 +69,7 @@ WelcomeWindow::WelcomeWindow(Program& program, const Clock& clock)
     buildControls(scale);
     centreOnScreen(*this);
 
-    // Form_Load; the time is counted from the showing, below.
+    // The version and the title; the time is counted from the showing, below.
     findChild<QLabel*>(QStringLiteral("lblVersion"))
         ->setText(QStringLiteral("Version %1.%2.%3")
                       .arg(build::kVersionMajor)

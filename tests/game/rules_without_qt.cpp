@@ -25,13 +25,13 @@ void check(bool condition, const std::string& what)
 }
 
 // Writes down every call the game makes, in order.
-class RecordingView final : public GameView {
+class RecordingView final : public GameView, public TurnView {
 public:
     std::string log;
 
     void showMark(int c, Mark m) override { log += std::string(cellName(c)) + (m == Mark::Cross ? "X " : "O "); }
     void clearBoard() override { log += "clear "; }
-    void showTurn(Player next) override { log += next == Player::One ? "1 " : "2 "; }
+    void showPlayerToMove(Player next) override { log += next == Player::One ? "1 " : "2 "; }
     void announce(Outcome o) override { log += std::array{"1-wins ", "2-wins ", "draw "}.at(std::size_t(o)); }
 };
 
@@ -46,7 +46,7 @@ int main()
         {std::pair{"123546879", "HgX 2 HmO 1 HdX 2 MmO 1 MgX 2 MdO 1 BmX 2 BgO 1 BdX 2 draw 1 clear "},
             {"253648791", "HmX 2 MmO 1 HdX 2 MdO 1 MgX 2 BmO 1 BgX 2 BdO 1 HgX 2 1-wins 1 clear "}}) {
         RecordingView view;
-        TwoPlayerGame game(view);
+        TwoPlayerGame game(view, view);
         for (char move : std::string(moves) + moves)
             game.move(move - '0');
         check(view.log == std::string(log) + log, std::string("the game through the cells ") + moves);

@@ -67,7 +67,6 @@ public:
     }
     void showMark(int cell, Mark) override { logChanges(), log << name(cell); }
     void clearBoard() override { logChanges(), log << "clear"; }
-    void showTurn(Player) override { log << "turn"; }
     void announce(Outcome o) override { log << (o == Outcome::PlayerTwoWins ? "computer wins" : "other end"); }
     void reseed() override { logChanges(), log << "reseed"; }
     // The dice show 0, then Hg, then the cells from Bd down, round and round:
@@ -113,8 +112,10 @@ private slots:
         row("Medium blocks two pairs aimed at Bd", "OOX/O.X/XX.", at(Medium), "Bd");
         row("Medium blocks the left column before the right one", "..X/XOX/X..", at(Medium), "Hg");
         row("Medium blocks the diagonal from Hd before the one from Hg", "XOX/.XO/...", at(Medium), "Bg");
-        // Each rule alone completes or blocks its pair, wherever the gap is.
-        for (const Line& line : kLines) {
+        // Each rule alone completes or blocks its pair, wherever the gap is:
+        // the rows, the columns, the diagonals.
+        for (const Line& line : std::array<Line, 8>{
+                 {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {1, 4, 7}, {2, 5, 8}, {3, 6, 9}, {1, 5, 9}, {3, 5, 7}}}) {
             for (int gap : line) {
                 QString pair(kCellCount, '.');
                 for (int cell : line)
@@ -147,9 +148,25 @@ private slots:
         // has one reply. A hand-over steps down to Medium before the Medium move
         // and sets tp1 after it; the book's last move steps down after it.
         row("Hard hands over after Hm and Hg", "XX./.O./...", at(Hard, 1, 2), "typepart 2; Hd; tp1 3");
+        row("Hard hands over after Mg and Bg", ".../XO./X..", at(Hard, 1, 4), "typepart 2; Hg; tp1 3");
+        row("Hard hands over after Md and Hd", "..X/.OX/...", at(Hard, 1, 6), "typepart 2; Bd; tp1 3");
+        row("Hard hands over after Bm and Bd", ".../.O./.XX", at(Hard, 1, 8), "typepart 2; Bg; tp1 3");
         row("Hard answers Hg and Md with Hm", "X../.OX/...", at(Hard, 1, 1), "ca2 6; Hm");
-        row("Hard answers Bd and Hg with Hm", "X../.O./..X", at(Hard, 1, 9), "ty 5, ca2 1; Hm");
+        row("Hard answers Hg and Bm with Md", "X../.O./.X.", at(Hard, 1, 1), "ca2 8; Md");
+        row("Hard answers Hg and Bd with Md", "X../.O./..X", at(Hard, 1, 1), "ca2 9; Md");
+        row("Hard hands over after Hg and Hd, in line", "X.X/.O./...", at(Hard, 1, 1), "typepart 2; Hm; tp1 3");
+        row("Hard answers Hd and Mg with Hm", "..X/XO./...", at(Hard, 1, 3), "ty 3, ca2 4; Hm");
+        row("Hard answers Hd and Bm with Md", "..X/.O./.X.", at(Hard, 1, 3), "ty 3, ca2 8; Md");
+        row("Hard answers Hd and Bg with Bm", "..X/.O./X..", at(Hard, 1, 3), "ty 3, ca2 7; Bm");
         row("Hard hands over after Hd and Md, in line", "..X/.OX/...", at(Hard, 1, 3), "typepart 2; Bd; tp1 3");
+        row("Hard answers Bg and Md with Bm", ".../.OX/X..", at(Hard, 1, 7), "ty 4, ca2 6; Bm");
+        row("Hard answers Bg and Hm with Mg", ".X./.O./X..", at(Hard, 1, 7), "ca2 8; Mg");
+        row("Hard answers Bg and Hd with Hm", "..X/.O./X..", at(Hard, 1, 7), "ca2 9; Hm");
+        row("Hard hands over after Bg and Bd, in line", ".../.O./X.X", at(Hard, 1, 7), "typepart 2; Bm; tp1 3");
+        row("Hard answers Bd and Hg with Hm", "X../.O./..X", at(Hard, 1, 9), "ty 5, ca2 1; Hm");
+        row("Hard answers Bd and Hm with Md", ".X./.O./..X", at(Hard, 1, 9), "ty 5, ca2 2; Md");
+        row("Hard answers Bd and Mg with Bm", ".../XO./..X", at(Hard, 1, 9), "ty 5, ca2 4; Bm");
+        row("Hard hands over after Bd and Md, in line", ".../.OX/..X", at(Hard, 1, 9), "typepart 2; Hd; tp1 3");
         row("Hard answers the centre and Bg with Bd", "..O/.X./X..", at(Hard, 2), "Bd; typepart 2, tp1 3");
         row("Hard hands over after the centre and Hg", "X.O/.X./...", at(Hard, 2), "typepart 2; Bd; tp1 3");
 
@@ -158,6 +175,15 @@ private slots:
         // empty. When the Medium move of a hand-over wins, its reset comes
         // before tp1 is set, and brings back Hard only if tp1 was set before.
         row("Hard answers Bd, Hm, then Mg with Bg", ".X./XOO/..X", at(Hard, 5, 9, 2), "Bg; typepart 2, tp1 3");
+        row("Hard answers Bd, Mg, then Hm with Bg", ".X./XO./.OX", at(Hard, 5, 9, 4), "Bg; typepart 2, tp1 3");
+        row("Hard answers Bg, Md, then Hm with Hg", ".X./.OX/XO.", at(Hard, 4, 7, 6), "Hg; typepart 2, tp1 3");
+        row("Hard answers Hd, Mg, then Bm with Bd", ".OX/XO./.X.", at(Hard, 3, 3, 4), "Bd; typepart 2, tp1 3");
+        row("Hard answers Hd, Bm, then Mg with Hg", "..X/XOO/.X.", at(Hard, 3, 3, 8), "Hg; typepart 2, tp1 3");
+        row("Hard hands over after Hd, Bg, then Hm", ".XX/.O./XO.", at(Hard, 3, 3, 7), "typepart 2; Hg; tp1 3");
+        row("Hard answers Hg, Md, then Bm with Bg", "XO./.OX/.X.", at(Hard, 1, 1, 6), "Bg; typepart 2, tp1 3");
+        row("Hard answers Bg, Hm, then Md with Hd", ".X./OOX/X..", at(Hard, 1, 7, 8), "Hd; typepart 2, tp1 3");
+        row("Hard hands over after Hg, Bd, then Mg", "X../XOO/..X", at(Hard, 1, 1, 9), "typepart 2; Bg; tp1 3");
+        row("Hard hands over after Bg, Hd, then Bm", ".OX/.O./XX.", at(Hard, 1, 7, 9), "typepart 2; Bd; tp1 3");
         row("Hard hands over to a Medium win", "XX./.OO/..X", at(Hard, 5, 9, 2),
             "typepart 2; Mg; computer wins; clear; tp1 3");
         row("Hard hands over to a Medium block", "X../XOO/.X.", at(Hard, 1, 1, 8), "typepart 2; Bg; tp1 3");

@@ -105,6 +105,41 @@ QStringList checkedItems(QWidget& window, const QStringList& items)
     return checked;
 }
 
+namespace {
+
+void addTexts(QStringList& lines, const QString& window, const QObject& object)
+{
+    const QString whole = object.property("toolTip").toString();
+    const bool cut = !whole.isEmpty() && whole == object.property("accessibleName").toString();
+    if (object.property("checkable").toBool())
+        lines << QStringList{window, object.objectName(), "checked", object.property("checked").toString()}.join(" | ");
+    for (const char* property : {"windowTitle", "text", "toolTip", "accessibleName", "accessibleDescription"}) {
+        // An item's tooltip is its text again.
+        if (property == QLatin1String("toolTip") && (cut || qobject_cast<const QAction*>(&object)))
+            continue;
+        const QString text = cut && property == QLatin1String("text") ? whole : object.property(property).toString();
+        if (!text.isEmpty())
+            lines << QStringList{window, object.objectName(), property, text}.join(" | ").replace('\n', "\\n");
+    }
+}
+
+} // namespace
+
+QStringList windowTexts()
+{
+    QStringList lines;
+    for (const char* name : {"Velmora", "Velmoraco", "Acceuil", "Apropos²", "Printer1"}) {
+        if (QWidget* window = topLevelWindow(name)) {
+            addTexts(lines, window->objectName(), *window);
+            for (const QObject* child : window->findChildren<QObject*>()) {
+                if (!child->objectName().isEmpty() && !child->objectName().startsWith(QLatin1String("qt_")))
+                    addTexts(lines, window->objectName(), *child);
+            }
+        }
+    }
+    return lines;
+}
+
 QString seenBoxes(const ModalAnswerer& answerer)
 {
     QStringList boxes;

@@ -90,6 +90,11 @@ QString statusText(QWidget& window, const char* panel);
 // Of the menu items named, those that carry a check mark.
 QStringList checkedItems(QWidget& window, const QStringList& items);
 
+// Every text the program's windows show, one line per window, object and
+// property: "Velmora | Hg | accessibleName | haut gauche, vide". A label cut
+// to its width counts with its whole text, whatever the fonts.
+QStringList windowTexts();
+
 // Every box the answerer saw, as "title: text", one a line; a box that may
 // read its text as markup says so after it.
 QString seenBoxes(const ModalAnswerer& answerer);

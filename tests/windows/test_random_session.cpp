@@ -66,10 +66,10 @@ private Q_SLOTS:
                 QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key(Qt::Key_1 + pick(9)));
             } else {
                 chooseItem(window, action);
-                if (program.hasPrinter1())
-                    program.printer1().close();
-                if (program.hasApropos())
-                    number % 2 ? void(program.apropos().close()) : program.apropos().btnOK_Click();
+                if (QWidget* print = topLevelWindow("Printer1"))
+                    print->close();
+                if (auto* about = static_cast<AboutWindow*>(topLevelWindow("Apropos²")))
+                    number % 2 ? void(about->close()) : about->btnOK_Click();
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 const qsizetype level = kItems.indexOf(action);
                 if (level >= 0 && level <= 3 && (level < 3 || againstComputer)) {
@@ -83,7 +83,7 @@ private Q_SLOTS:
             QVERIFY2(keepsItsRules(velmora) && keepsItsRules(computer), qPrintable(QString::number(number)));
             QCOMPARE(velmora.isVisible(), !againstComputer);
             QCOMPARE(computer.isVisible(), againstComputer);
-            QVERIFY(!program.hasPrinter1() && !(program.hasApropos() && program.apropos().isVisible()));
+            QVERIFY(!topLevelWindow("Printer1") && !(topLevelWindow("Apropos²") && program.apropos().isVisible()));
             QCOMPARE(fieldTexts(velmora, {"Lan", "pt"}), QStringList({lan, pt}));
             if (test.settingsBytes() != "<no file>")
                 QCOMPARE(test.settingsBytes(), (lan + '\r' + pt + "\r\n").toLatin1());
