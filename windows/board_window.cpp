@@ -202,6 +202,7 @@ void BoardWindow::showEndOfGame(Outcome outcome, Language language, const char* 
         : outcome == Outcome::PlayerTwoWins              ? noughtsWinKey
                                                          : "Box.draw";
     const char* title = outcome == Outcome::Draw ? "Box.drawTitle" : "Box.title";
+    takesPlay_ = false;
     showExclamationBox(this, caption(text, language), caption(title, language));
 }
 
@@ -215,6 +216,19 @@ void BoardWindow::clearBoard()
         button->show();
     for (int cell = 1; cell <= kCellCount; ++cell)
         describeCell(cell, Mark::None);
+    // Posted behind whatever input is already queued, which goes by unplayed.
+    if (!takesPlay_)
+        QMetaObject::invokeMethod(
+            this, [this] { takesPlay_ = true; }, Qt::QueuedConnection);
+}
+
+void BoardWindow::play(int cell)
+{
+    // A click or key that comes while the end-of-game box is up, or that was
+    // queued before the new board was laid out, was meant for the finished
+    // game: it plays on neither board.
+    if (takesPlay_)
+        game().move(cell);
 }
 
 void BoardWindow::describeCell(int cell, Mark mark)

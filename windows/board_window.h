@@ -77,15 +77,15 @@ public:
     void setNbjouer(const QString& text);
 
 public Q_SLOTS:
-    void Hg_Click() { game().move(1); }
-    void Hm_Click() { game().move(2); }
-    void Hd_Click() { game().move(3); }
-    void Mg_Click() { game().move(4); }
-    void Mm_Click() { game().move(5); }
-    void Md_Click() { game().move(6); }
-    void Bg_Click() { game().move(7); }
-    void Bm_Click() { game().move(8); }
-    void Bd_Click() { game().move(9); }
+    void Hg_Click() { play(1); }
+    void Hm_Click() { play(2); }
+    void Hd_Click() { play(3); }
+    void Mg_Click() { play(4); }
+    void Mm_Click() { play(5); }
+    void Md_Click() { play(6); }
+    void Bg_Click() { play(7); }
+    void Bm_Click() { play(8); }
+    void Bd_Click() { play(9); }
     void Newgame_Click() { game().raz(); }
     void Exit1_Click();
     void facile_Click();
@@ -105,6 +105,9 @@ protected:
     Program& program() { return program_; }
     ProgramSettings& settings() { return settings_; }
     QLabel* panel(int index) const;
+    // The person's move on a cell, by click or key, while the board takes
+    // them.
+    void play(int cell);
     QPushButton* cellButton(int cell) const { return buttons_.at(static_cast<std::size_t>(cell - 1)); }
 
     // Lays out the board, the status bar with its panels and the menus.
@@ -144,6 +147,9 @@ private:
     QLabel* vide_ = nullptr;
     // The language of the cells' spoken names: French until one is applied.
     Language language_ = Language::French;
+    // Off from the end-of-game box until the new board is laid out and the
+    // input queued meanwhile has gone by.
+    bool takesPlay_ = true;
 };
 
 } // namespace velmora

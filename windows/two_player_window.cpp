@@ -72,7 +72,7 @@ void TwoPlayerWindow::Command1_KeyPress(const QString& text)
         return;
     const int cell = kCellOfDigit.at(static_cast<std::size_t>(text.at(0).unicode() - '1'));
     if (game_.board().isEmpty(cell))
-        game_.move(cell);
+        play(cell);
 }
 
 void TwoPlayerWindow::showTurn(Player toMove)

@@ -3,10 +3,13 @@
 // The two-player window played with the mouse and the digit keys.
 
 #include "support/gui_support.h"
+#include "windows/computer_window.h"
 #include "windows/two_player_window.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -19,6 +22,33 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes() __attribute__((weak)
 using namespace velmora;
 using namespace velmora::testing;
 
+namespace {
+
+// Calls back on every event of one type that reaches any object.
+class EventCallback final : public QObject {
+public:
+    EventCallback(QEvent::Type type, std::function<void(QObject*)> callback)
+        : type_(type)
+        , callback_(std::move(callback))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == type_)
+            callback_(watched);
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+    std::function<void(QObject*)> callback_;
+};
+
+} // namespace
+
 class TestTwoPlayerWindow : public QObject {
     Q_OBJECT
 
@@ -26,6 +56,8 @@ private Q_SLOTS:
     void theMouseAndTheDigitKeysPlayInAFixedWindowUntilCtrlW();
     void aLineOrADrawIsAnnouncedAndTheBoardResets_data();
     void aLineOrADrawIsAnnouncedAndTheBoardResets();
+    void inputBehindTheBoxPlaysOnNeitherBoard_data();
+    void inputBehindTheBoxPlaysOnNeitherBoard();
     void drawnGamesLeaveNothingBehind();
 };
 
@@ -96,6 +128,59 @@ void TestTwoPlayerWindow::aLineOrADrawIsAnnouncedAndTheBoardResets()
     QSignalSpy ended(&test.program(), &Program::ended);
     window.close();
     QCOMPARE(ended.count(), 1);
+}
+
+void TestTwoPlayerWindow::inputBehindTheBoxPlaysOnNeitherBoard_data()
+{
+    QTest::addColumn<bool>("computer");
+    QTest::addColumn<int>("okFirst"); // 0: the click comes while the box is up
+    for (const bool computer : {false, true}) {
+        QTest::addRow("%s, while up", computer ? "Velmoraco" : "Velmora") << computer << 0;
+        QTest::addRow("%s, behind OK", computer ? "Velmoraco" : "Velmora") << computer << 1;
+        QTest::addRow("%s, queued before the reset", computer ? "Velmoraco" : "Velmora") << computer << 2;
+    }
+}
+
+void TestTwoPlayerWindow::inputBehindTheBoxPlaysOnNeitherBoard()
+{
+    QFETCH(bool, computer);
+    QFETCH(int, okFirst);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("Recursive")));
+    TestProgram test; // no level yet: the computer does not reply
+    QWidget& window = computer ? static_cast<QWidget&>(test.program().velmoraco()) : test.program().velmora();
+    window.show();
+    ModalAnswerer answerer;
+    int boxes = 0;
+    auto* cell = window.findChild<QPushButton*>("Bd");
+    const auto click = [cell] {
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(cell,
+                new QMouseEvent(type, QPointF(5, 5), cell->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier));
+    };
+    EventCallback onShow(QEvent::Show, [&](QObject* shown) {
+        auto* ok
+            = qobject_cast<QMessageBox*>(shown) ? static_cast<QMessageBox*>(shown)->button(QMessageBox::Ok) : nullptr;
+        boxes += ok != nullptr;
+        if (ok != nullptr && okFirst == 1)
+            QMetaObject::invokeMethod(ok, &QAbstractButton::click, Qt::QueuedConnection);
+        if (ok != nullptr && okFirst == 2)
+            QMetaObject::invokeMethod(
+                ok,
+                [ok, click] {
+                    ok->click();
+                    click();
+                },
+                Qt::QueuedConnection);
+        else if (ok != nullptr)
+            click();
+    });
+    clickCells(window, "Hg Hm Mg Mm Bg");
+    QTest::qWait(50);
+    QCOMPARE(boxes, 1);
+    QCOMPARE(boardState(window), freshBoardState());
+    clickCells(window, "Mm");
+    QCOMPARE(marks(window).at(4), QStringLiteral("0"));
 }
 
 void TestTwoPlayerWindow::drawnGamesLeaveNothingBehind()
