@@ -203,6 +203,7 @@ void TestTwoPlayerWindow::drawnGamesLeaveNothingBehind()
     for (int game = 1; game <= games; ++game) {
         answerer.clear();
         QTest::keyClicks(test.program().velmora().focusProxy(), QStringLiteral("789546213"));
+        QCoreApplication::processEvents(); // the new board takes keys
         heapAfterWarmUp = game == games / 8 ? heap() : heapAfterWarmUp;
     }
     // Hundreds or thousands of draws may cost a little to the allocator,
