@@ -6,30 +6,56 @@
 #include "windows/program.h"
 
 #include <QApplication>
+#include <QList>
+
+#include <utility>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-// Qt aborts when it finds no display; say so plainly instead.
-bool hasDisplay()
+// Qt's messages while it opens the display are held back: when it opens one
+// they go out as they came; when it cannot, Qt would abort (a core dump)
+// after several lines, and one line of ours says it instead.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+QList<HeldMessage> heldMessages;
+QtMessageHandler qtHandler = nullptr;
+
+void replayHeldMessages()
 {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    qInstallMessageHandler(qtHandler);
+    for (const HeldMessage& held : std::exchange(heldMessages, {}))
+        qtHandler(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.constData()), held.text);
+}
+
+void holdWhileOpeningDisplay(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    const bool noDisplay = text.contains(QLatin1String("no Qt platform plugin could be initialized"))
+        || text.contains(QLatin1String("could not connect to display"), Qt::CaseInsensitive);
+    if (type == QtFatalMsg && noDisplay) {
+        const bool unset = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+        std::fprintf(stderr, "velmora: no display found (%s); start it from a graphical session.\n",
+            unset ? "neither DISPLAY nor WAYLAND_DISPLAY is set" : "the one named cannot be opened");
+        std::fflush(stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+    heldMessages.append({type, QByteArray(context.category), text});
+    if (type == QtFatalMsg)
+        replayHeldMessages();
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (!hasDisplay()) {
-        std::fputs("velmora: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-                   "start it from a graphical session.\n",
-            stderr);
-        return EXIT_FAILURE;
-    }
+    qtHandler = qInstallMessageHandler(holdWhileOpeningDisplay);
     QApplication app(argc, argv);
+    replayHeldMessages();
     // Qt takes the X11 window class from the application name; docks match
     // the windows to the launcher by it (StartupWMClass in the desktop file).
     QApplication::setApplicationName(QStringLiteral("velmora"));

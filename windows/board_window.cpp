@@ -245,6 +245,11 @@ void BoardWindow::showMark(int cell, Mark mark)
 
 void BoardWindow::play(int cell)
 {
+    // A click or key that comes while the end-of-game box is up, or that was
+    // queued before the new board was laid out, was meant for the finished
+    // game: it plays on neither board.
+    if (!takesPlay_)
+        return;
     game().move(cell);
     if (movesToSpeak_.isEmpty())
         return;
@@ -262,6 +267,7 @@ void BoardWindow::showEndOfGame(Outcome outcome, Language language, const char* 
     // The last moves are heard before the box, which is announced itself.
     speak(movesToSpeak_.join(caption("Spoken.then", language_)));
     movesToSpeak_.clear();
+    takesPlay_ = false;
     showExclamationBox(this, caption(text, language), caption(title, language));
 }
 
@@ -277,6 +283,10 @@ void BoardWindow::clearBoard()
         describeCell(cell, Mark::None);
     movesToSpeak_.clear();
     speak(freshBoardWords());
+    // Posted behind whatever input is already queued, which goes by unplayed.
+    if (!takesPlay_)
+        QMetaObject::invokeMethod(
+            this, [this] { takesPlay_ = true; }, Qt::QueuedConnection);
 }
 
 void BoardWindow::describeCell(int cell, Mark mark)

@@ -169,6 +169,9 @@ private:
     Language language_ = kLaidOutLanguage;
     // The marks placed since the words were last spoken: "croix, centre".
     QStringList movesToSpeak_;
+    // Off from the end-of-game box until the new board is laid out and the
+    // input queued meanwhile has gone by.
+    bool takesPlay_ = true;
 };
 
 } // namespace velmora

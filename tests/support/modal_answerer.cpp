@@ -29,7 +29,8 @@ ModalAnswerer::~ModalAnswerer()
 bool ModalAnswerer::eventFilter(QObject* watched, QEvent* event)
 {
     auto* window = qobject_cast<QDialog*>(watched);
-    if (event->type() == QEvent::Show && window != nullptr && window->isModal() && answerers.last() == this) {
+    const QEvent::Type when = answerWhenActive ? QEvent::WindowActivate : QEvent::Show;
+    if (event->type() == when && window != nullptr && window->isModal() && answerers.last() == this) {
         // Queued: the answer runs once the window's own loop has started.
         QMetaObject::invokeMethod(
             this,

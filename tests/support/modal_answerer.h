@@ -31,6 +31,8 @@ public:
     bool acceptDialogs = true;
     // Draws each window before answering it, as the user would see it.
     bool drawFirst = false;
+    // Waits until the window is the active one, as a window system makes it.
+    bool answerWhenActive = false;
     // The message boxes answered with OK, in order.
     const QList<SeenBox>& seen() const { return seen_; }
     int questionsAnswered() const { return questions_; }
