@@ -310,6 +310,8 @@ void BoardWindow::lang()
     language_ = *language;
     for (int cell = 1; cell <= kCellCount; ++cell)
         describeCell(cell, board().mark(cell));
+    // What the object in focus says takes the new language too.
+    speak(freshBoardWords());
 }
 
 void BoardWindow::setMarkText(int cell, const QString& text)

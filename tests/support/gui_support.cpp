@@ -81,8 +81,12 @@ void chooseItem(QWidget& window, const QString& choice)
 
 void clickCells(QWidget& window, const QString& cells)
 {
-    for (const QString& cell : cells.split(QLatin1Char(' ')))
+    // As between a person's clicks, what the last one posted runs first:
+    // a new board takes clicks once the one before it is gone.
+    for (const QString& cell : cells.split(QLatin1Char(' '))) {
         QTest::mouseClick(window.findChild<QPushButton*>(cell), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
 }
 
 QStringList fieldTexts(QObject& window, const QStringList& names)
