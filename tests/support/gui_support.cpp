@@ -27,8 +27,6 @@ TestProgram::TestProgram()
     program_ = std::make_unique<Program>(random_, clock_);
 }
 
-TestProgram::~TestProgram() = default;
-
 QString TestProgram::settingsPath() const
 {
     return configHome_.filePath(QStringLiteral("Velmora.ini"));

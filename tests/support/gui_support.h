@@ -47,7 +47,6 @@ private:
 class TestProgram {
 public:
     TestProgram();
-    ~TestProgram();
 
     Program& program() { return *program_; }
     ScriptedRandom& random() { return random_; }
