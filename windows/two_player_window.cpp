@@ -5,12 +5,13 @@
 #include "windows/game_types.h"
 
 #include <QKeyEvent>
-
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+
 #include <algorithm>
+#include <array>
 
 namespace velmora {
 
