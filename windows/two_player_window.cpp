@@ -49,14 +49,15 @@ TwoPlayerWindow::TwoPlayerWindow(Program& program, ProgramSettings& settings)
     menuBar()->installEventFilter(this);
     setFocusProxy(command1_);
     command1_->setFocus();
-    describeKeyboardPlay(kLaidOutLanguage);
+    nameKeyboardPlay(kLaidOutLanguage);
+    speak(freshBoardWords());
 }
 
-void TwoPlayerWindow::describeKeyboardPlay(Language language)
+void TwoPlayerWindow::nameKeyboardPlay(Language language)
 {
-    // Command1 keeps its caption, but a screen reader says what it is.
+    // Command1 keeps its caption, but a screen reader says what it is; what
+    // it says of the game is spoken by `speak`.
     command1_->setAccessibleName(caption("Command1.name", language));
-    command1_->setAccessibleDescription(caption("Command1.description", language));
 }
 
 void TwoPlayerWindow::startTwoPlayerGame()
@@ -122,7 +123,7 @@ void TwoPlayerWindow::announce(Outcome outcome)
 
 void TwoPlayerWindow::applyWindowTexts(Language language)
 {
-    describeKeyboardPlay(language);
+    nameKeyboardPlay(language);
     panel(1)->setText(caption("Panel.twoPlayers", language));
     // The turn panel keeps its player and takes the new language's words.
     const QString shown = panel(2)->text();

@@ -42,8 +42,8 @@ protected:
     QString freshBoardWords() override;
 
 private:
-    // The accessible name and description of the button that takes the keys.
-    void describeKeyboardPlay(Language language);
+    // The accessible name of the button that takes the keys.
+    void nameKeyboardPlay(Language language);
     // This window's own texts: French for any code that is no language.
     Language ownLanguage() { return languageOrFrench(settings().lan()); }
 
